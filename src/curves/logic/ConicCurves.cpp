@@ -1,0 +1,134 @@
+// The ellipse, the hyperbolas and the parabolas: square-root and quadratic curves.
+#include "curves/CurveState.h"
+#include "curves/logic/CurveKinds.h"
+
+namespace curves {
+
+namespace {
+
+// Passes when the radicand, rounded to float, is at or above 0 at both Z ends; a
+// radicand that is not a number fails.
+bool BothEndsOnCurve(const CurveFields& f, double (*radicand)(double z, double c, double a))
+{
+    for (const float z : {*f.zStart, *f.zEnd}) {
+        const float v = static_cast<float>(radicand(z, *f.c, *f.a));
+        if (!(v >= 0.0f))
+            return false;
+    }
+    return true;
+}
+
+double Squared(double z, double c, double a)
+{
+    return (z - c) * (z - c) / (a * a);
+}
+
+bool EllipseCheck(const CurveFields& f)
+{
+    return BothEndsOnCurve(f, [](double z, double c, double a) { return 1.0 - Squared(z, c, a); });
+}
+
+bool HyperbolaXCheck(const CurveFields& f)
+{
+    return BothEndsOnCurve(f, [](double z, double c, double a) { return Squared(z, c, a) + 1.0; });
+}
+
+bool HyperbolaZCheck(const CurveFields& f)
+{
+    return BothEndsOnCurve(f, [](double z, double c, double a) { return Squared(z, c, a) - 1.0; });
+}
+
+// Refuses a range wholly between the program zero and the vertex, and, with the vertex
+// at the zero, a parabola opening towards the part's outside.
+bool ParabolaZCheck(const CurveFields& f)
+{
+    const double b = *f.b;
+    if (b > 0.0 && *f.zEnd - b < 0.0)
+        return false;
+    return !(b == 0.0 && *f.p < 0.0);
+}
+
+void WriteCentredConic(const FormulaTemplates& t, const CurveFields& f)
+{
+    WriteFormulas(t, {*f.c, *f.c, *f.a, *f.a, *f.b, *f.b, *f.d});
+}
+
+void WriteParabolaX(const FormulaTemplates& t, const CurveFields& f)
+{
+    WriteFormulas(t, {*f.b, *f.b, *f.p, *f.a});
+}
+
+void WriteParabolaZ(const FormulaTemplates& t, const CurveFields& f)
+{
+    WriteFormulas(t, {*f.b, *f.p, *f.a});
+}
+
+} // namespace
+
+const CurveKind kEllipseCurve{
+    .negated = {&CurveFields::c},
+    .check = EllipseCheck,
+    .checkMessage = kNoCurveMessage,
+    .templates = {.x = "sqrt((1-((x-%g)*(x-%g)/(%g*%g)))*%g*%g)+%g",
+                  .hash = "#3=SQRT[[1-[[#2-%g]*[#2-%g]/[%g*%g]]]*%g*%g]+%g",
+                  .r = "R3=SQRT((1-((R2-%g)*(R2-%g)/(%g*%g)))*%g*%g)+%g"},
+    .secondRadioTemplates = {.x = "-sqrt((1-((x-%g)*(x-%g)/(%g*%g)))*%g*%g)+%g",
+                             .hash = "#3=-SQRT[[1-[[#2-%g]*[#2-%g]/[%g*%g]]]*%g*%g]+%g",
+                             .r = "R3=-SQRT((1-((R2-%g)*(R2-%g)/(%g*%g)))*%g*%g)+%g"},
+    .writeFormulas = WriteCentredConic,
+    .formulaKind = FORMULA_CONIC,
+};
+
+const CurveKind kHyperbolaXCurve{
+    .negated = {&CurveFields::c},
+    .check = HyperbolaXCheck,
+    .checkMessage = kNoCurveMessage,
+    .templates = {.x = "sqrt((((x-%g)*(x-%g))/(%g*%g)+1)*(%g*%g))+%g",
+                  .hash = "#3=sqrt[[[[#2-%g]*[#2-%g]]/[%g*%g]+1]*[%g*%g]]+%g",
+                  .r = "R3=sqrt((((R2-%g)*(R2-%g))/(%g*%g)+1)*(%g*%g))+%g"},
+    .secondRadioTemplates = {.x = "-sqrt((((x-%g)*(x-%g))/(%g*%g)+1)*(%g*%g))+%g",
+                             .hash = "#3=-sqrt[[[[#2-%g]*[#2-%g]]/[%g*%g]+1]*[%g*%g]]+%g",
+                             .r = "R3=-sqrt((((R2-%g)*(R2-%g))/(%g*%g)+1)*(%g*%g))+%g"},
+    .writeFormulas = WriteCentredConic,
+    .formulaKind = FORMULA_CONIC,
+};
+
+// The first radio takes the halves below the centre line, unlike the other conics.
+const CurveKind kHyperbolaZCurve{
+    .negated = {&CurveFields::c},
+    .check = HyperbolaZCheck,
+    .checkMessage = kNoCurveMessage,
+    .templates = {.x = "-sqrt((((x-%g)*(x-%g))/(%g*%g)-1)*(%g*%g))+%g",
+                  .hash = "#3=-sqrt[[[[#2-%g]*[#2-%g]]/[%g*%g]-1]*[%g*%g]]+%g",
+                  .r = "R3=-sqrt((((R2-%g)*(R2-%g))/(%g*%g)-1)*(%g*%g))+%g"},
+    .secondRadioTemplates = {.x = "sqrt((((x-%g)*(x-%g))/(%g*%g)-1)*(%g*%g))+%g",
+                             .hash = "#3=sqrt[[[[#2-%g]*[#2-%g]]/[%g*%g]-1]*[%g*%g]]+%g",
+                             .r = "R3=sqrt((((R2-%g)*(R2-%g))/(%g*%g)-1)*(%g*%g))+%g"},
+    .writeFormulas = WriteCentredConic,
+    .formulaKind = FORMULA_CONIC,
+};
+
+const CurveKind kParabolaXCurve{
+    .negated = {&CurveFields::b},
+    .templates = {.x = "((x-%g)*(x-%g))/(2*%g)+%g",
+                  .hash = "#3=[[#2-%g]*[#2-%g]]/[2*%g]+%g",
+                  .r = "R3=((R2-%g)*(R2-%g))/(2*%g)+%g"},
+    .writeFormulas = WriteParabolaX,
+    .formulaKind = FORMULA_CONIC,
+};
+
+const CurveKind kParabolaZCurve{
+    .negated = {&CurveFields::p, &CurveFields::b},
+    .check = ParabolaZCheck,
+    .checkMessage = kNoCurveMessage,
+    .templates = {.x = "sqrt(2*(x-%g)*%g)+%g",
+                  .hash = "#3=sqrt[2*[#2-%g]*%g]+%g",
+                  .r = "R3=sqrt(2*(R2-%g)*%g)+%g"},
+    .secondRadioTemplates = {.x = "-sqrt(2*(x-%g)*%g)+%g",
+                             .hash = "#3=-sqrt[2*[#2-%g]*%g]+%g",
+                             .r = "R3=-sqrt(2*(R2-%g)*%g)+%g"},
+    .writeFormulas = WriteParabolaZ,
+    .formulaKind = FORMULA_CONIC,
+};
+
+} // namespace curves

@@ -1,0 +1,82 @@
+// The sine, cosine, tangent and cotangent curves.
+#include "curves/CurveState.h"
+#include "curves/logic/CurveKinds.h"
+
+namespace curves {
+
+namespace {
+
+// The range, as typed, may span at most one period 3.1415926/b; a negative b spans
+// none. With b = 0 the quotient is infinite and every range passes.
+bool WithinPeriod(const CurveFields& f)
+{
+    const double typedB = -static_cast<double>(*f.b);
+    const double range = static_cast<double>(*f.zEnd) - static_cast<double>(*f.zStart);
+    return 3.1415926 / typedB >= range;
+}
+
+// With b = 0 the cotangent's divisor sin(0) is zero at every depth: no point of the
+// curve could be computed, so the range is refused as for a too long one.
+bool CotangentCheck(const CurveFields& f)
+{
+    return *f.b != 0.0f && WithinPeriod(f);
+}
+
+void WriteWave(const FormulaTemplates& t, const CurveFields& f)
+{
+    WriteFormulas(t, {*f.a, *f.b, *f.c, *f.d});
+}
+
+void WriteQuotient(const FormulaTemplates& t, const CurveFields& f)
+{
+    WriteFormulas(t, {*f.a, *f.b, *f.c, *f.b, *f.c, *f.d});
+}
+
+} // namespace
+
+const CurveKind kSineCurve{
+    .negated = {&CurveFields::a, &CurveFields::b, &CurveFields::c},
+    .templates = {.x = "%g*sin(%g*(x-%g))+%g",
+                  .hash = "#3=%g*SIN[%g*[#2-%g]]+%g",
+                  .hashDeg = "#3=%g*SIN[%g*[#2-%g]*180/3.1415926]+%g",
+                  .r = "R3=%g*SIN(%g*(R2-%g)*180/3.1415926)+%g"},
+    .writeFormulas = WriteWave,
+    .formulaKind = FORMULA_TRIG,
+};
+
+const CurveKind kCosineCurve{
+    .negated = {&CurveFields::a, &CurveFields::b, &CurveFields::c},
+    .templates = {.x = "%g*cos(%g*(x-%g))+%g",
+                  .hash = "#3=%g*COS[%g*[#2-%g]]+%g",
+                  .hashDeg = "#3=%g*COS[%g*[#2-%g]*180/3.1415926]+%g",
+                  .r = "R3=%g*COS(%g*(R2-%g)*180/3.1415926)+%g"},
+    .writeFormulas = WriteWave,
+    .formulaKind = FORMULA_TRIG,
+};
+
+// With b = 0 the tangent is the constant radius d, a curve like any other.
+const CurveKind kTangentCurve{
+    .negated = {&CurveFields::a, &CurveFields::b, &CurveFields::c},
+    .check = WithinPeriod,
+    .checkMessage = kPeriodMessage,
+    .templates = {.x = "%g*sin(%g*(x-%g))/cos(%g*(x-%g))+%g",
+                  .hash = "#3=%g*SIN[%g*[#2-%g]]/COS[%g*[#2-%g]]+%g",
+                  .hashDeg = "#3=%g*SIN[%g*[#2-%g]*180/3.1415926]/COS[%g*[#2-%g]*180/3.1415926]+%g",
+                  .r = "R3=%g*SIN(%g*(R2-%g)*180/3.1415926)/COS(%g*(R2-%g)*180/3.1415926)+%g"},
+    .writeFormulas = WriteQuotient,
+    .formulaKind = FORMULA_TRIG,
+};
+
+const CurveKind kCotangentCurve{
+    .negated = {&CurveFields::a, &CurveFields::b, &CurveFields::c},
+    .check = CotangentCheck,
+    .checkMessage = kPeriodMessage,
+    .templates = {.x = "%g*cos(%g*(x-%g))/sin(%g*(x-%g))+%g",
+                  .hash = "#3=%g*COS[%g*[#2-%g]]/SIN[%g*[#2-%g]]+%g",
+                  .hashDeg = "#3=%g*COS[%g*[#2-%g]*180/3.1415926]/SIN[%g*[#2-%g]*180/3.1415926]+%g",
+                  .r = "R3=%g*COS(%g*(R2-%g)*180/3.1415926)/SIN(%g*(R2-%g)*180/3.1415926)+%g"},
+    .writeFormulas = WriteQuotient,
+    .formulaKind = FORMULA_TRIG,
+};
+
+} // namespace curves

@@ -1,0 +1,13 @@
+#include "generator/logic/CurveSnapshot.h"
+
+#include "curves/CurveState.h"
+
+namespace generator {
+
+CurveSnapshot CurrentCurve()
+{
+    return {g_strFormulaX, g_strFormulaHash, g_strFormulaHashDeg, g_strFormulaR, g_nFormulaKind,
+            g_fZStart,     g_fZEnd,         g_fCurveXStart,      g_fCurveXEnd};
+}
+
+} // namespace generator

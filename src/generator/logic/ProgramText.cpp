@@ -1,0 +1,172 @@
+#include "generator/logic/ProgramText.h"
+
+#include "curves/CurveState.h"
+#include "generator/logic/Machining.h"
+#include "generator/logic/ProgramNumber.h"
+#include "platform/FormatG.h"
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+namespace generator {
+namespace {
+
+enum class DialectFamily {
+    Bracketed,  // codes 1, 2, 5, 6: #-variables, WHILE[...]DO n ... END n
+    Huazhong,   // code 4: #-variables, WHILE ... ENDW
+    Siemens,    // code 3: R-parameters, labels and backward jumps
+};
+
+// The family of a dialect code; none for a code outside 1 to 6.
+constexpr std::optional<DialectFamily> FamilyOfDialect(int code)
+{
+    switch (code) {
+    case CNC_GUANGSHU: case CNC_FANUC: case CNC_DASEN: case CNC_MITSUBISHI:
+        return DialectFamily::Bracketed;
+    case CNC_HUAZHONG: return DialectFamily::Huazhong;
+    case CNC_SIEMENS: return DialectFamily::Siemens;
+    default: return std::nullopt;
+    }
+}
+
+// Columns: family * 2, plus 1 for a hole.
+constexpr int SlotColumn(DialectFamily family, bool hole)
+{
+    return static_cast<int>(family) * 2 + (hole ? 1 : 0);
+}
+
+// One statement slot: a template for every SlotColumn, and the numbers that fill
+// its "%g" in order; a template with fewer placeholders takes the first ones.
+struct SlotTemplate {
+    std::array<const char*, 6> forms;
+    std::array<double ProgramNumbers::*, 2> values;
+};
+
+using N = ProgramNumbers;
+
+constexpr std::array<SlotTemplate, 33> kSlotTemplates = {{
+    // Roughing: passes of #1 from T down by the feed, each an inner loop over #2.
+    /*  1 */ {{"G00z-%g", "G00z-%g", "G00z-%g", "G00z-%g", "G00z-%g", "G00z-%g"}, {&N::zStart}},
+    /*  2 */ {{"G00x%g", "G00x%g", "G00x%g", "G00x%g", "G00x%g", "G00x%g"}, {&N::blankDia}},
+    /*  3 */ {{"#1=%g", "#1=%g", "#1=%g", "#1=%g", "R1=%g", "R1=%g"}, {&N::stock}},
+    /*  4 */ {{"WHILE[#1GT0]DO 1", "WHILE[#1GT0] DO1", "WHILE #1GT0", "WHILE #1GT0", "VORNA1:", "VORNA1:"}, {}},
+    /*  5 */ {{"#2=%g", "#2=%g", "#2=%g", "#2=%g", "R2=%g", "R2=%g"}, {&N::zStart}},
+    /*  6 */ {{"G00z-%g", "G00z-%g", "G00z-%g", "G00z-%g", "G00z-%g", "G00z-%g"}, {&N::zStart}},
+    /*  7 */ {{"WHILE[#2LT%g]DO 2", "WHILE[#2LT%g] DO2", "WHILE #2LT%g", "WHILE #2LT%g", "VORNA2:", "VORNA2:"}, {&N::zEnd}},
+    /*  8 */ {{"G01x[2*#3+#1]z[-#2]", "G01x[2*#3-#1]z[-#2]", "G01x[2*#3+#1]z[-#2]", "G01x[2*#3-#1]z[-#2]", "G01x(2*R3+R1)z(-R2)", "G01x(2*R3-R1)z(-R2)"}, {}},
+    /*  9 */ {{"#2=#2+%g", "#2=#2+%g", "#2=#2+%g", "#2=#2+%g", "R2=R2+%g", "R2=R2+%g"}, {&N::roughStep}},
+    /* 10 */ {{"END 2", "END2", "ENDW", "ENDW", "IF R2<%g GOTOB VORNA2", "IF R2<%g GOTOB VORNA2"}, {&N::zEnd}},
+    /* 11 */ {{"G01x[%g+#1]z-%g", "G01x[%g-#1]z-%g", "G01x[%g+#1]z-%g", "G01x[%g-#1]z-%g", "G01x(%g+R1)z-%g", "G01x(%g-R1)z-%g"}, {&N::endDia, &N::zEnd}},
+    /* 12 */ {{"G00x%g", "G00x%g", "G00x%g", "G00x%g", "G00x%g", "G00x%g"}, {&N::retractX}},
+    /* 13 */ {{"#1=#1-%g", "#1=#1-%g", "#1=#1-%g", "#1=#1-%g", "R1=R1-%g", "R1=R1-%g"}, {&N::feed}},
+    /* 14 */ {{"END 1", "END1", "ENDW", "ENDW", "IF R1>0 GOTOB VORNA1", "IF R1>0 GOTOB VORNA1"}, {}},
+    // Semi-finishing at rem off the curve.
+    /* 15 */ {{"#2=%g", "#2=%g", "#2=%g", "#2=%g", "R2=%g", "R2=%g"}, {&N::zStart}},
+    /* 16 */ {{"G00z-%g", "G00z-%g", "G00z-%g", "G00z-%g", "G00z-%g", "G00z-%g"}, {&N::zStart}},
+    /* 17 */ {{"G00x%g", "G00x%g", "G00x%g", "G00x%g", "G00x%g", "G00x%g"}, {&N::semiStartDia}},
+    /* 18 */ {{"WHILE[#2LT%g]DO 1", "WHILE[#2LT%g] DO1", "WHILE #2LT%g", "WHILE #2LT%g", "VORNA3:", "VORNA3:"}, {&N::zEnd}},
+    /* 19 */ {{"G01x[2*#3+%g]z[-#2]", "G01x[2*#3-%g]z[-#2]", "G01x[2*#3+%g]z[-#2]", "G01x[2*#3-%g]z[-#2]", "G01x(2*R3+%g)z(-R2)", "G01x(2*R3-%g)z(-R2)"}, {&N::rem}},
+    /* 20 */ {{"#2=#2+%g", "#2=#2+%g", "#2=#2+%g", "#2=#2+%g", "R2=R2+%g", "R2=R2+%g"}, {&N::finishStep}},
+    /* 21 */ {{"END 1", "END1", "ENDW", "ENDW", "IF R2<%g GOTOB VORNA3", "IF R2<%g GOTOB VORNA3"}, {&N::zEnd}},
+    /* 22 */ {{"G01x%gz-%g", "G01x%gz-%g", "G01x%gz-%g", "G01x%gz-%g", "G01x%gz-%g", "G01x%gz-%g"}, {&N::semiEndDia, &N::zEnd}},
+    /* 23 */ {{"G00x%g", "G00x%g", "G00x%g", "G00x%g", "G00x%g", "G00x%g"}, {&N::retractX}},
+    /* 24 */ {{"M00M05", "M00M05", "M00M05", "M00M05", "M00M05", "M00M05"}, {}},
+    // Finishing on the curve itself.
+    /* 25 */ {{"#2=%g", "#2=%g", "#2=%g", "#2=%g", "R2=%g", "R2=%g"}, {&N::zStart}},
+    /* 26 */ {{"G00z-%g", "G00z-%g", "G00z-%g", "G00z-%g", "G00z-%g", "G00z-%g"}, {&N::zStart}},
+    /* 27 */ {{"G00x%g", "G00x%g", "G00x%g", "G00x%g", "G00x%g", "G00x%g"}, {&N::startDia}},
+    /* 28 */ {{"WHILE[#2LT%g]DO 1", "WHILE[#2LT%g] DO1", "WHILE #2LT%g", "WHILE #2LT%g", "VORNA4:", "VORNA4:"}, {&N::zEnd}},
+    /* 29 */ {{"G01x[2*#3]z[-#2]", "G01x[2*#3]z[-#2]", "G01x[2*#3]z[-#2]", "G01x[2*#3]z[-#2]", "G01x(2*R3)z(-R2)", "G01x(2*R3)z(-R2)"}, {}},
+    /* 30 */ {{"#2=#2+%g", "#2=#2+%g", "#2=#2+%g", "#2=#2+%g", "R2=R2+%g", "R2=R2+%g"}, {&N::finishStep}},
+    /* 31 */ {{"END 1", "END1", "ENDW", "ENDW", "IF R2<%g GOTOB VORNA4", "IF R2<%g GOTOB VORNA4"}, {&N::zEnd}},
+    /* 32 */ {{"G01x%gz-%g", "G01x%gz-%g", "G01x%gz-%g", "G01x%gz-%g", "G01x%gz-%g", "G01x%gz-%g"}, {&N::endDia, &N::zEnd}},
+    /* 33 */ {{"G00x%g", "G00x%g", "G00x%g", "G00x%g", "G00x%g", "G00x%g"}, {&N::retractX}},
+}};
+
+// The slot after which each of the three copies of the formula line stands.
+constexpr std::array<int, 3> kFormulaLineAfterSlot = {7, 18, 28};
+
+// The number of "%g" in a template; -1 when it holds any other '%'.
+constexpr int CountPlaceholders(std::string_view form)
+{
+    int count = 0;
+    for (std::size_t i = 0; i < form.size(); ++i) {
+        if (form[i] != '%')
+            continue;
+        if (i + 1 == form.size() || form[i + 1] != 'g')
+            return -1;
+        ++count;
+        ++i;
+    }
+    return count;
+}
+
+constexpr bool SlotTemplatesAreFillable()
+{
+    for (const SlotTemplate& slot : kSlotTemplates) {
+        const int given = (slot.values[0] != nullptr) + (slot.values[1] != nullptr);
+        if (slot.values[0] == nullptr && slot.values[1] != nullptr)
+            return false;
+        for (const char* form : slot.forms) {
+            const int wanted = CountPlaceholders(form);
+            if (wanted < 0 || wanted > given)
+                return false;
+        }
+    }
+    return true;
+}
+static_assert(SlotTemplatesAreFillable(),
+              "every template's placeholders need values, taken from the front");
+
+std::string FillSlot(const SlotTemplate& slot, int column, const ProgramNumbers& numbers)
+{
+    const char* form = slot.forms[column];
+    switch (CountPlaceholders(form)) {
+    case 0:
+        return form;
+    case 1:
+        return platform::FillTemplate(form, {numbers.*slot.values[0]}, FormatProgramNumber);
+    default:
+        return platform::FillTemplate(form, {numbers.*slot.values[0], numbers.*slot.values[1]},
+                                      FormatProgramNumber);
+    }
+}
+
+const std::string* ChooseFormulaLine(int dialect, const CurveSnapshot& curve)
+{
+    if (dialect == CNC_SIEMENS)
+        return &curve.formulaR;
+    if (dialect == CNC_HUAZHONG)
+        return &curve.formulaHash;
+    if (curve.formulaKind == FORMULA_CONIC)
+        return &curve.formulaHash;
+    if (curve.formulaKind == FORMULA_TRIG)
+        return &curve.formulaHashDeg;
+    return nullptr;
+}
+
+} // namespace
+
+std::vector<std::string> ProgramLines(int dialect, int machining, const ProgramNumbers& numbers,
+                                      const CurveSnapshot& curve)
+{
+    const std::optional<DialectFamily> family = FamilyOfDialect(dialect);
+    const std::string* formulaLine = ChooseFormulaLine(dialect, curve);
+    std::vector<std::string> lines;
+    lines.reserve(kSlotTemplates.size() + kFormulaLineAfterSlot.size());
+    auto nextFormula = kFormulaLineAfterSlot.begin();
+    for (std::size_t slot = 1; slot <= kSlotTemplates.size(); ++slot) {
+        lines.push_back(family ? FillSlot(kSlotTemplates[slot - 1],
+                                          SlotColumn(*family, machining == MACHINING_HOLE), numbers)
+                               : std::string());
+        if (nextFormula != kFormulaLineAfterSlot.end() && *nextFormula == int(slot)) {
+            if (formulaLine)
+                lines.push_back(*formulaLine);
+            ++nextFormula;
+        }
+    }
+    return lines;
+}
+
+} // namespace generator

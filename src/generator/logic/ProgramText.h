@@ -1,0 +1,39 @@
+#pragma once
+// The macro program's lines: 33 statement slots filled from the dialect's
+// templates, with three copies of the curve's formula line between them.
+
+#include "generator/logic/CurveSnapshot.h"
+
+#include <string>
+#include <vector>
+
+namespace generator {
+
+// The numbers a program is written with, each in double precision from the
+// single-precision inputs.
+struct ProgramNumbers {
+    double zStart;        // depths
+    double zEnd;
+    double blankDia;
+    double stock;         // T
+    double roughStep;
+    double finishStep;
+    double feed;
+    double retractX;
+    double rem;
+    double startDia;      // 2 * Xs
+    double semiStartDia;  // 2 * Xs + rem for a shaft, - rem for a hole
+    double endDia;        // twice the radius at the Z end
+    double semiEndDia;    // endDia + rem for a shaft, - rem for a hole
+};
+
+// Slots 1-7, formula line, 8-18, formula line, 19-28, formula line, 29-33: 36
+// lines for a dialect code 1 to 6. For any other code every slot is an empty
+// line. The formula line is curve.formulaR for code 3, curve.formulaHash for
+// code 4, and for the others formulaHash (conic) or formulaHashDeg
+// (trigonometric); with a formula kind of neither sort those codes get no
+// formula line at all.
+std::vector<std::string> ProgramLines(int dialect, int machining, const ProgramNumbers& numbers,
+                                      const CurveSnapshot& curve);
+
+} // namespace generator

@@ -1,0 +1,67 @@
+#include "generator/logic/SelectionFile.h"
+
+#include "generator/logic/Utf8Path.h"
+
+#include <climits>
+#include <fstream>
+#include <string>
+
+namespace generator {
+namespace {
+
+constexpr std::streamsize kMaxCodeChars = 19;
+
+bool IsCSpace(char c)
+{
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+} // namespace
+
+int ParseSelectionCode(std::string_view text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && IsCSpace(text[i]))
+        ++i;
+    const bool negative = i < text.size() && text[i] == '-';
+    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
+        ++i;
+    // Accumulates toward the sign's side so that INT_MIN itself is reachable.
+    long long value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        const int digit = text[i] - '0';
+        value = negative ? value * 10 - digit : value * 10 + digit;
+        if (value > INT_MAX)
+            return INT_MAX;
+        if (value < INT_MIN)
+            return INT_MIN;
+    }
+    return static_cast<int>(value);
+}
+
+std::optional<int> ReadSelectionFile()
+{
+    std::ifstream in(Utf8Path(kSelectionFilePath), std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::string line;
+    char c;
+    while (line.size() < kMaxCodeChars && in.get(c)) {
+        line += c;
+        if (c == '\n')
+            break;
+    }
+    return ParseSelectionCode(line);
+}
+
+bool WriteSelectionFile(int code)
+{
+    std::ofstream out(Utf8Path(kSelectionFilePath), std::ios::binary | std::ios::trunc);
+    if (!out)
+        return false;
+    out << std::to_string(code) << "\r\n";
+    out.close();
+    return !out.fail();
+}
+
+} // namespace generator

@@ -1,0 +1,45 @@
+#include "platform/FontMap.h"
+
+#include <QFontDatabase>
+#include <QGuiApplication>
+
+#include <cstring>
+
+namespace platform {
+
+namespace {
+
+QString FirstInstalled(std::initializer_list<const char*> families)
+{
+    for (const char* family : families) {
+        const QString name = QString::fromUtf8(family);
+        if (QFontDatabase::hasFamily(name))
+            return name;
+    }
+    return QGuiApplication::font().family();
+}
+
+// Looked up once: the preview asks on every painting.
+const QString& ChineseFamily()
+{
+    static const QString family = FirstInstalled({"AR PL UMing CN", "WenQuanYi Micro Hei"});
+    return family;
+}
+
+} // namespace
+
+QString MapFontFace(const char* faceName)
+{
+    if (faceName == nullptr)
+        return QGuiApplication::font().family();
+    if (std::strcmp(faceName, "宋体") == 0 || std::strcmp(faceName, "System") == 0)
+        return ChineseFamily();
+    return FirstInstalled({faceName});
+}
+
+QFont DialogFont(const char* faceName, int pointSize)
+{
+    return QFont(MapFontFace(faceName), pointSize);
+}
+
+} // namespace platform

@@ -1,0 +1,41 @@
+#pragma once
+// A decoded picture that reports its size in HIMETRIC (0.01 mm) and renders a source
+// rectangle of itself, given in HIMETRIC, into a target rectangle in pixels.
+
+#include <QImage>
+
+#include <cstdint>
+#include <memory>
+#include <span>
+
+class QPainter;
+
+namespace platform {
+
+class Picture {
+public:
+    // Decodes any format QImage reads (a GIF gives its first frame); nullptr when the
+    // data cannot be decoded.
+    static std::unique_ptr<Picture> Load(std::span<const std::uint8_t> data);
+
+    // Pixels × 2540 / 96, rounded: the size at the screen's 96 pixels per inch.
+    long WidthHimetric() const;
+    long HeightHimetric() const;
+
+    // Draws the source rectangle (srcX, srcY, srcCx, srcCy), in HIMETRIC from the
+    // picture's top-left corner, scaled into the target rectangle (x, y, cx, cy).
+    // A negative srcCy gives the rectangle from its bottom edge srcY upward, so
+    // (0, HeightHimetric(), WidthHimetric(), -HeightHimetric()) is the whole picture;
+    // either way it is drawn upright. Transparent pixels leave the target as it was.
+    // False when the painter is not active, cx, cy or srcCx is not positive, or srcCy
+    // is 0.
+    bool Render(QPainter& target, int x, int y, int cx, int cy,
+                long srcX, long srcY, long srcCx, long srcCy) const;
+
+private:
+    explicit Picture(QImage image);
+
+    QImage m_image;
+};
+
+} // namespace platform

@@ -1,0 +1,65 @@
+#include "platform/Shell.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QString>
+#include <QUrl>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace platform {
+
+namespace {
+
+// Empty while the desktop and the process serve; user-interface thread only.
+ShellOpenHook g_openHook;
+ExitProcessHook g_exitHook;
+
+bool IsWebAddress(const std::string& target)
+{
+    return target.starts_with("http://") || target.starts_with("https://");
+}
+
+void OpenWithDesktop(const std::string& target)
+{
+    const QString text = QString::fromStdString(target);
+    const QUrl url = IsWebAddress(target) ? QUrl(text)
+                                          : QUrl::fromLocalFile(QDir::current().absoluteFilePath(text));
+    QDesktopServices::openUrl(url);
+}
+
+} // namespace
+
+void ShellOpen(const std::string& target)
+{
+    if (g_openHook)
+        g_openHook(target);
+    else
+        OpenWithDesktop(target);
+}
+
+void ExitProcess(int code)
+{
+    if (g_exitHook) {
+        g_exitHook(code);
+        return;
+    }
+    std::fflush(stdout);
+    std::fflush(stderr);
+    std::_Exit(code);
+}
+
+ShellOpenHook SetShellOpenHook(ShellOpenHook hook)
+{
+    g_openHook.swap(hook);
+    return hook;
+}
+
+ExitProcessHook SetExitProcessHook(ExitProcessHook hook)
+{
+    g_exitHook.swap(hook);
+    return hook;
+}
+
+} // namespace platform

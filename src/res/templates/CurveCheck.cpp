@@ -1,0 +1,21 @@
+#include "res/DialogTemplates.h"
+#include "res/resource.h"
+
+namespace res {
+
+using namespace platform;
+
+namespace {
+
+constexpr ControlTemplate kControls[] = {
+    {IDOK, ControlKind::DefPushButton, "确定", 185, 202, 50, 14},
+    {IDC_STATIC, ControlKind::Bitmap, "", 7, 7, 228, 192, CS_NONE, IDB_CURVE_CHECK},
+};
+
+} // namespace
+
+const DialogTemplate kCurveCheck{
+    IDD_CURVE_CHECK, "曲线合理性检查", 242, 223, "宋体", 12,
+    DS_POPUP | DS_MODALFRAME | DS_CAPTION | DS_SYSMENU, kControls};
+
+} // namespace res

@@ -1,0 +1,22 @@
+#include "res/DialogTemplates.h"
+#include "res/resource.h"
+
+namespace res {
+
+using namespace platform;
+
+namespace {
+
+constexpr ControlTemplate kControls[] = {
+    {IDOK, ControlKind::DefPushButton, "确定", 79, 126, 50, 14},
+    {IDCANCEL, ControlKind::PushButton, "取消", 134, 126, 50, 14},
+    {IDC_STATIC, ControlKind::Bitmap, "", 7, 7, 177, 117, CS_BORDER, IDB_PARABOLA_NOTES},
+};
+
+} // namespace
+
+const DialogTemplate kParabolaNotes{
+    IDD_PARABOLA_NOTES, "输入抛物线注意事项", 191, 147, "System", 10,
+    DS_POPUP | DS_MODALFRAME | DS_CAPTION | DS_SYSMENU, kControls};
+
+} // namespace res

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine, builds and runs every test headless.
+#   ./test.sh             the whole suite
+#   ./test.sh --sanitize  the whole suite under AddressSanitizer and UndefinedBehaviorSanitizer,
+#                         then a short run of every fuzz target
+#   ./test.sh --tsan      the threaded tests under ThreadSanitizer
+set -euo pipefail
+cd "$(dirname "$0")"
+mode=${1:-}
+case "$mode" in
+  "") preset=default ;;
+  --sanitize) preset=sanitize ;;
+  --tsan) preset=tsan ;;
+  *) echo "usage: ./test.sh [--sanitize | --tsan]" >&2; exit 2 ;;
+esac
+scripts/setup.sh
+export QT_QPA_PLATFORM=offscreen
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
+export LSAN_OPTIONS="suppressions=$PWD/tests/support/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$PWD/tests/support/tsan.supp"
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset" -j "$(nproc)"
+labels=()
+[[ "$preset" == tsan ]] && labels=(-L threads)
+ctest --preset "$preset" -j "$(nproc)" "${labels[@]}"
+if [[ "$preset" == sanitize ]]; then
+  seconds=${FUZZ_SECONDS:-25}
+  while IFS= read -r fuzzer; do
+    echo "fuzzing $(basename "$fuzzer") for ${seconds}s"
+    corpus=$(mktemp -d)
+    seeds=fuzz/$(basename "$(dirname "$fuzzer")")/corpus
+    [[ -d "$seeds" ]] && cp -r "$seeds"/. "$corpus"/
+    "$fuzzer" -max_total_time="$seconds" -print_final_stats=0 "$corpus" 2>"$corpus.log" \
+      || { tail -50 "$corpus.log"; exit 1; }
+    rm -rf "$corpus" "$corpus.log"
+  done < <(find build/sanitize/fuzz -type f -name 'fuzz_*' -perm -u+x | sort)
+fi

@@ -1,0 +1,33 @@
+#include "generator/logic/ProgramFile.h"
+
+#include "generator/TempWorkDir.h"
+
+namespace {
+
+using generator::kProgramFileName;
+using ProgramFile = TempWorkDir;
+
+TEST_F(ProgramFile, EndsEveryLineWithCrLfAndReplacesAnOlderFile)
+{
+    WriteFile(kProgramFileName, "an older and much longer program\r\n\r\n\r\n");
+    ASSERT_TRUE(generator::WriteProgramFile({"G00z-2", "", "M00M05"}));
+    EXPECT_EQ(ReadFile(kProgramFileName), "G00z-2\r\n\r\nM00M05\r\n");
+}
+
+TEST_F(ProgramFile, CannotBeCreated)
+{
+    std::filesystem::create_directory(generator::Utf8Path(kProgramFileName));
+    EXPECT_FALSE(generator::WriteProgramFile({"G00z-2"}));
+
+    std::filesystem::remove_all(m_dir);  // the working directory is gone
+    EXPECT_FALSE(generator::WriteProgramFile({"G00z-2"}));
+}
+
+TEST_F(ProgramFile, AFailedWriteIsAFailureAndLeavesNoPartialProgram)
+{
+    std::filesystem::create_symlink("/dev/full", generator::Utf8Path(kProgramFileName));
+    EXPECT_FALSE(generator::WriteProgramFile({"G00z-2", "G00x24"}));
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(generator::Utf8Path(kProgramFileName))));
+}
+
+} // namespace
