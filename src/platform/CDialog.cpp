@@ -64,7 +64,7 @@ CDialog::CDialog(const DialogTemplate& tmpl, QWidget* parent)
 {
     const QFont font = DialogFont(tmpl.fontFace, tmpl.pointSize);
     setFont(font);
-    m_units = BaseUnitsOf(font);
+    m_units = BaseUnitsOfFace(tmpl.fontFace, font);
 
     if (tmpl.style & DS_CHILD) {
         setWindowFlags(Qt::Widget);
@@ -98,6 +98,9 @@ void CDialog::BuildControls()
     for (const ControlTemplate& control : m_template.controls) {
         QWidget* widget = BuildControl(control);
         widget->setGeometry(MapRect(control.x, control.y, control.cx, control.cy));
+        // A bitmap control takes its bitmap's own size from its top-left corner.
+        if (auto* picture = qobject_cast<QLabel*>(widget); picture && control.kind == ControlKind::Bitmap)
+            picture->resize(picture->pixmap().size() + QSize(2, 2) * picture->frameWidth());
         if (control.style & CS_HIDDEN)
             widget->hide();
         widget->installEventFilter(this);
@@ -157,6 +160,7 @@ QWidget* CDialog::BuildControl(const ControlTemplate& control)
             picture->setPixmap(pixmap);
         if (control.style & CS_BORDER)
             picture->setFrameStyle(QFrame::Box | QFrame::Plain);
+        picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         return picture;
     }
     case ControlKind::GroupBox:

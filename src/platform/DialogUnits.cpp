@@ -5,6 +5,8 @@
 #include <QFont>
 #include <QFontMetrics>
 
+#include <cstring>
+
 namespace platform {
 
 DialogBaseUnits BaseUnitsFromMetrics(int alphabetWidth, int fontHeight)
@@ -18,6 +20,13 @@ DialogBaseUnits BaseUnitsOf(const QFont& font)
     const int width = metrics.horizontalAdvance(
         QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     return BaseUnitsFromMetrics(width, metrics.height());
+}
+
+DialogBaseUnits BaseUnitsOfFace(const char* faceName, const QFont& mapped)
+{
+    if (std::strcmp(faceName, "System") == 0)
+        return {8, 16};
+    return BaseUnitsOf(mapped);
 }
 
 QRect MapDialogRect(const DialogBaseUnits& units, int x, int y, int cx, int cy)

@@ -17,6 +17,10 @@ struct DialogBaseUnits {
 // `alphabetWidth` is the width of the 52 letters written in one run.
 DialogBaseUnits BaseUnitsFromMetrics(int alphabetWidth, int fontHeight);
 DialogBaseUnits BaseUnitsOf(const QFont& font);
+// The units of a template's face: the Windows "System" font has fixed metrics of
+// 8 × 16 at 96 dpi, which the templates of that face were laid out for; any other
+// face is measured in the font it is mapped to.
+DialogBaseUnits BaseUnitsOfFace(const char* faceName, const QFont& mapped);
 
 QRect MapDialogRect(const DialogBaseUnits& units, int x, int y, int cx, int cy);
 

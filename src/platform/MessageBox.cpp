@@ -3,6 +3,8 @@
 #include <QMessageBox>
 #include <QString>
 
+#include <utility>
+
 namespace platform {
 
 namespace {
@@ -30,8 +32,7 @@ void ShowMessage(QWidget* owner, const std::string& text)
 
 MessageSink SetMessageSink(MessageSink sink)
 {
-    g_sink.swap(sink);
-    return sink;
+    return std::exchange(g_sink, std::move(sink));
 }
 
 } // namespace platform

@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 namespace platform {
 
@@ -52,14 +53,12 @@ void ExitProcess(int code)
 
 ShellOpenHook SetShellOpenHook(ShellOpenHook hook)
 {
-    g_openHook.swap(hook);
-    return hook;
+    return std::exchange(g_openHook, std::move(hook));
 }
 
 ExitProcessHook SetExitProcessHook(ExitProcessHook hook)
 {
-    g_exitHook.swap(hook);
-    return hook;
+    return std::exchange(g_exitHook, std::move(hook));
 }
 
 } // namespace platform

@@ -3,6 +3,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <mutex>
+#include <utility>
 
 namespace platform {
 
@@ -50,8 +51,7 @@ void Trace(const char* format, ...)
 TraceSink SetTraceSink(TraceSink sink)
 {
     const std::lock_guard lock(g_sinkMutex);
-    g_sink.swap(sink);
-    return sink;
+    return std::exchange(g_sink, std::move(sink));
 }
 
 } // namespace platform

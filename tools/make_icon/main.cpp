@@ -1,6 +1,6 @@
-// Makes the program's icon 128 from code.
+// Makes the program's icon 128 from code. From the source root:
 //
-//   make_icon src/res/icon
+//   build/<dir>/tools/make_icon/make_icon src/res/icon
 //
 // writes vorna.png (256 × 256, the window icon) and vorna.ico (16 to 256 pixels)
 // into the given folder.

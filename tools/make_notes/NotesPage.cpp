@@ -55,7 +55,9 @@ NotesPage ParseNotesPage(const QString& source)
     NotesPage page;
     page.bands.push_back(NotesBand(1));
     int column = 0;
-    const QStringList lines = source.trimmed().split(u'\n');
+    QStringList lines = source.split(u'\n');
+    while (!lines.isEmpty() && lines.back().trimmed().isEmpty())
+        lines.removeLast();
     for (int i = 0; i < lines.size(); ++i) {
         QString text = lines[i];
         while (!text.isEmpty() && text.back().isSpace())
@@ -66,7 +68,7 @@ NotesPage ParseNotesPage(const QString& source)
             if (text.startsWith(u'@'))
                 Directive(page, text.split(u' ', Qt::SkipEmptyParts), column);
             else if (page.width == 0)
-                throw std::runtime_error("@size must come first");
+                throw std::runtime_error("text before @size");
             else
                 page.bands.back()[column].push_back(Line(text, i + 1));
         } catch (const std::runtime_error& error) {

@@ -2,11 +2,11 @@
 // A notes picture's text source, one line per row of the picture:
 //
 //   ; a comment
-//   @size W H      the picture's size in pixels (required, first)
+//   @size W H      the picture's size in pixels (required before any text)
 //   @font PX       the text's size in pixels (default 14)
 //   @columns       starts two side-by-side columns, @next moves to the right one,
 //   @end           and @end goes back to the full width
-//   = text         a heading, centred and bold
+//   = text         a heading, centred, bold and a pixel larger
 //   > text         a line, centred
 //   text           a line, left-aligned
 //   (empty)        a little vertical space

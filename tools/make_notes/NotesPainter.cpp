@@ -121,102 +121,95 @@ private:
 
 struct LineBox {
     const NotesLine* line;
+    double pixels;
+    bool bold;
     Extent extent;
     double height;
 };
 
-double Pixels(const NotesPage& page, const NotesLine& line)
-{
-    return line.style == NotesLine::Style::Heading ? page.fontPixels + 1 : page.fontPixels;
-}
+struct BandBox {
+    std::vector<std::vector<LineBox>> columns;
+    double height = 0;  // of its tallest column
+};
 
 std::vector<LineBox> Measure(const NotesPage& page, const NotesColumn& column, const Typesetter& measure)
 {
     std::vector<LineBox> boxes;
     for (const NotesLine& line : column) {
+        const bool heading = line.style == NotesLine::Style::Heading;
+        const double pixels = heading ? page.fontPixels + 1 : page.fontPixels;
         if (line.style == NotesLine::Style::Space) {
-            boxes.push_back({&line, {}, std::round(0.5 * page.fontPixels)});
+            boxes.push_back({&line, pixels, false, {}, std::round(0.5 * pixels)});
             continue;
         }
-        const double pixels = Pixels(page, line);
-        const bool bold = line.style == NotesLine::Style::Heading;
         // Lines of plain text keep one pitch; only scripts and fractions widen it.
-        const Extent plain = measure.Set({{MathRun::Kind::Text, "中", {}, {}}}, pixels, bold, {});
-        Extent e = measure.Set(line.runs, pixels, bold, {});
+        const Extent plain = measure.Set({{MathRun::Kind::Text, "中", {}, {}}}, pixels, heading, {});
+        Extent e = measure.Set(line.runs, pixels, heading, {});
         e.ascent = std::max(e.ascent, plain.ascent);
         e.descent = std::max(e.descent, plain.descent);
-        boxes.push_back({&line, e, std::ceil(e.ascent + e.descent + 0.3 * pixels)});
+        boxes.push_back({&line, pixels, heading, e, std::ceil(e.ascent + e.descent + 0.3 * pixels)});
     }
     return boxes;
 }
 
-double Height(const std::vector<LineBox>& boxes)
+void PaintColumn(const Typesetter& paint, const std::vector<LineBox>& boxes, double left, double top,
+                 double width)
 {
-    double height = 0;
-    for (const LineBox& box : boxes)
-        height += box.height;
-    return height;
+    double y = top;
+    for (const LineBox& box : boxes) {
+        if (box.extent.width > width) {
+            throw std::runtime_error("line " + std::to_string(box.line->sourceLine) + " is " +
+                                     std::to_string(std::lround(box.extent.width)) +
+                                     " pixels wide, its column holds " +
+                                     std::to_string(std::lround(width)));
+        }
+        const bool centred = box.line->style != NotesLine::Style::Left;
+        const double x = centred ? left + (width - box.extent.width) / 2 : left;
+        paint.Set(box.line->runs, box.pixels, box.bold, {x, y + box.extent.ascent});
+        y += box.height;
+    }
 }
 
 } // namespace
 
 QImage PaintNotesPage(const NotesPage& page, const NotesFonts& fonts)
 {
-    QImage image(page.width, page.height, QImage::Format_RGB32);
-    image.fill(Qt::black);
-    QPainter painter(&image);
-    painter.setPen(Qt::white);
     const Typesetter measure(fonts, nullptr);
-    const Typesetter paint(fonts, &painter);
-
-    std::vector<std::vector<std::vector<LineBox>>> bands;
-    std::vector<double> bandHeights;
-    for (const NotesBand& band : page.bands) {
-        std::vector<std::vector<LineBox>> columns;
-        double height = 0;
-        for (const NotesColumn& column : band) {
-            columns.push_back(Measure(page, column, measure));
-            height = std::max(height, Height(columns.back()));
-        }
-        bands.push_back(std::move(columns));
-        bandHeights.push_back(height);
-    }
-
+    std::vector<BandBox> bands;
     double total = 0;
-    for (double height : bandHeights)
-        total += height;
+    for (const NotesBand& band : page.bands) {
+        BandBox& box = bands.emplace_back();
+        for (const NotesColumn& column : band) {
+            box.columns.push_back(Measure(page, column, measure));
+            double height = 0;
+            for (const LineBox& line : box.columns.back())
+                height += line.height;
+            box.height = std::max(box.height, height);
+        }
+        total += box.height;
+    }
     if (total > page.height - 2 * kMargin) {
         throw std::runtime_error("the text is " + std::to_string(std::lround(total)) +
                                  " pixels tall, the page holds " +
                                  std::to_string(page.height - 2 * kMargin));
     }
 
+    QImage image(page.width, page.height, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    painter.setPen(Qt::white);
+    const Typesetter paint(fonts, &painter);
     double top = std::round((page.height - total) / 2);
-    for (std::size_t b = 0; b < bands.size(); ++b) {
-        const int count = static_cast<int>(bands[b].size());
-        const double columnWidth = (page.width - 2 * kMargin - (count - 1) * kGutter) / double(count);
+    for (const BandBox& band : bands) {
+        const int count = static_cast<int>(band.columns.size());
+        const double width = (page.width - 2 * kMargin - (count - 1) * kGutter) / double(count);
         for (int c = 0; c < count; ++c) {
-            const double left = kMargin + c * (columnWidth + kGutter);
-            double y = top;
-            for (const LineBox& box : bands[b][c]) {
-                if (box.extent.width > columnWidth) {
-                    throw std::runtime_error("line " + std::to_string(box.line->sourceLine) + " is " +
-                                             std::to_string(std::lround(box.extent.width)) +
-                                             " pixels wide, its column holds " +
-                                             std::to_string(std::lround(columnWidth)));
-                }
-                const bool centred = box.line->style != NotesLine::Style::Left;
-                const double x = centred ? left + (columnWidth - box.extent.width) / 2 : left;
-                paint.Set(box.line->runs, Pixels(page, *box.line),
-                          box.line->style == NotesLine::Style::Heading, {x, y + box.extent.ascent});
-                y += box.height;
-            }
-            if (c > 0) {
-                const double rule = std::round(left - kGutter / 2.0);
-                painter.fillRect(QRectF(rule, top, 1, bandHeights[b]), Qt::white);
-            }
+            const double left = kMargin + c * (width + kGutter);
+            PaintColumn(paint, band.columns[c], left, top, width);
+            if (c > 0)
+                painter.fillRect(QRectF(std::round(left - kGutter / 2.0), top, 1, band.height), Qt::white);
         }
-        top += bandHeights[b];
+        top += band.height;
     }
     return image;
 }

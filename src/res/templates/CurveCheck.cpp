@@ -8,7 +8,7 @@ using namespace platform;
 namespace {
 
 constexpr ControlTemplate kControls[] = {
-    {IDOK, ControlKind::DefPushButton, "确定", 185, 202, 50, 14},
+    {IDOK, ControlKind::DefPushButton, "确定", 185, 202, 50, 14, CS_TABSTOP},
     {IDC_STATIC, ControlKind::Bitmap, "", 7, 7, 228, 192, CS_NONE, IDB_CURVE_CHECK},
 };
 

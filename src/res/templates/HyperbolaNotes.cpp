@@ -8,8 +8,8 @@ using namespace platform;
 namespace {
 
 constexpr ControlTemplate kControls[] = {
-    {IDOK, ControlKind::DefPushButton, "确定", 196, 140, 50, 14},
-    {IDCANCEL, ControlKind::PushButton, "取消", 260, 140, 50, 14},
+    {IDOK, ControlKind::DefPushButton, "确定", 196, 140, 50, 14, CS_TABSTOP},
+    {IDCANCEL, ControlKind::PushButton, "取消", 260, 140, 50, 14, CS_TABSTOP},
     {IDC_STATIC, ControlKind::Bitmap, "", 7, 7, 303, 131, CS_BORDER, IDB_HYPERBOLA_NOTES},
 };
 

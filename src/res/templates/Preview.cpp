@@ -7,7 +7,7 @@ using namespace platform;
 
 namespace {
 
-constexpr unsigned kViewButton = CS_MODALFRAME | CS_FLAT;
+constexpr unsigned kViewButton = CS_MODALFRAME | CS_FLAT | CS_TABSTOP;
 
 constexpr ControlTemplate kControls[] = {
     {IDC_Z_MINUS, ControlKind::PushButton, "Z-", 60, 34, 15, 15, kViewButton},

@@ -7,7 +7,7 @@ using namespace platform;
 
 namespace {
 
-constexpr unsigned kColumnButton = CS_NOTIFY | CS_STATICEDGE | CS_MODALFRAME | CS_FLAT;
+constexpr unsigned kColumnButton = CS_NOTIFY | CS_STATICEDGE | CS_MODALFRAME | CS_FLAT | CS_TABSTOP;
 
 constexpr ControlTemplate kControls[] = {
     {IDC_BANNER, ControlKind::BlackRect, "", 107, 15, 13, 13, CS_HIDDEN},
@@ -19,7 +19,7 @@ constexpr ControlTemplate kControls[] = {
     {IDC_COTANGENT, ControlKind::PushButton, "余切线", 17, 298, 60, 20, kColumnButton},
     {IDC_GENERATE, ControlKind::PushButton, "生成宏程序", 17, 344, 60, 20, kColumnButton},
     {IDC_VIDEOS, ControlKind::PushButton, "进入官网下载操作视频", 17, 9, 60, 27,
-     CS_MULTILINE | CS_MODALFRAME | CS_FLAT},
+     CS_MULTILINE | CS_MODALFRAME | CS_FLAT | CS_TABSTOP},
     {IDC_STATIC, ControlKind::Text,
      "如果您是第一次使用vorna系列软件建议您去vorna官网上下载详细使用视频！数控车床高级编程必备工具！",
      17, 42, 60, 65},
