@@ -38,8 +38,8 @@ bool HyperbolaZCheck(const CurveFields& f)
     return BothEndsOnCurve(f, [](double z, double c, double a) { return Squared(z, c, a) - 1.0; });
 }
 
-// Refuses a range wholly between the program zero and the vertex, and, with the vertex
-// at the zero, a parabola opening towards the part's outside.
+// Refuses a range that lies wholly between the program zero and the vertex and, with
+// the vertex at the zero, a parabola that opens away from the part (towards +Z).
 bool ParabolaZCheck(const CurveFields& f)
 {
     const double b = *f.b;

@@ -15,9 +15,9 @@ struct CurveKind {
     bool (*check)(const CurveFields& fields) = nullptr;
     const char* checkMessage = nullptr;
     // Radio index 0 and any index but 1; the only set of a curve without radios.
-    FormulaTemplates templates;
+    FormulaTemplates templates{};
     // Radio index 1; unused without radios.
-    FormulaTemplates secondRadioTemplates;
+    FormulaTemplates secondRadioTemplates{};
     // Fills the chosen templates with the curve's arguments in their order.
     void (*writeFormulas)(const FormulaTemplates& templates, const CurveFields& fields) = nullptr;
     int formulaKind = 0;

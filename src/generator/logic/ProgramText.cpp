@@ -5,6 +5,7 @@
 #include "generator/logic/ProgramNumber.h"
 #include "platform/FormatG.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <string_view>
@@ -152,19 +153,14 @@ std::vector<std::string> ProgramLines(int dialect, int machining, const ProgramN
                                       const CurveSnapshot& curve)
 {
     const std::optional<DialectFamily> family = FamilyOfDialect(dialect);
+    const int column = family ? SlotColumn(*family, machining == MACHINING_HOLE) : 0;
     const std::string* formulaLine = ChooseFormulaLine(dialect, curve);
     std::vector<std::string> lines;
     lines.reserve(kSlotTemplates.size() + kFormulaLineAfterSlot.size());
-    auto nextFormula = kFormulaLineAfterSlot.begin();
-    for (std::size_t slot = 1; slot <= kSlotTemplates.size(); ++slot) {
-        lines.push_back(family ? FillSlot(kSlotTemplates[slot - 1],
-                                          SlotColumn(*family, machining == MACHINING_HOLE), numbers)
-                               : std::string());
-        if (nextFormula != kFormulaLineAfterSlot.end() && *nextFormula == int(slot)) {
-            if (formulaLine)
-                lines.push_back(*formulaLine);
-            ++nextFormula;
-        }
+    for (int slot = 1; slot <= int(kSlotTemplates.size()); ++slot) {
+        lines.push_back(family ? FillSlot(kSlotTemplates[slot - 1], column, numbers) : std::string());
+        if (formulaLine && std::ranges::count(kFormulaLineAfterSlot, slot) != 0)
+            lines.push_back(*formulaLine);
     }
     return lines;
 }

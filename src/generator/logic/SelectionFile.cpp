@@ -9,7 +9,7 @@
 namespace generator {
 namespace {
 
-constexpr std::streamsize kMaxCodeChars = 19;
+constexpr std::size_t kMaxCodeChars = 19;
 
 bool IsCSpace(char c)
 {

@@ -85,18 +85,24 @@ const CheckRow kConicRows[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Conics, CurveChecks, ::testing::ValuesIn(kConicRows));
 
-// -3.1415926 is the float nearest to one period for b = 1; -3.1415927 the next one.
+// With b = 1.00000072 the typed range from -3.86730648e-09 to -3.14159036 is, in
+// double precision, exactly 3.1415926/b long. With b = 1 the range from -1e-07 to
+// -3.1415927 is 3.14159264, beyond 3.1415926 by less than a float step.
+constexpr float kPeriodB = 1.00000072f;
+constexpr float kPeriodZ1 = -3.86730648e-09f;
+constexpr float kPeriodZ2 = -3.14159036f;
+
 const CheckRow kPeriodRows[] = {
-    {"one period", kTangent, {.z1 = 0, .z2 = -3.1415926f, .b = 1}, Outcome::Accepted},
-    {"beyond one period", kTangent, {.z1 = 0, .z2 = -3.1415927f, .b = 1}, Outcome::OwnCheck},
+    {"exactly one period", kTangent, {.z1 = kPeriodZ1, .z2 = kPeriodZ2, .b = kPeriodB}, Outcome::Accepted},
+    {"just beyond one period", kTangent, {.z1 = -1e-07f, .z2 = -3.1415927f, .b = 1}, Outcome::OwnCheck},
     {"half a period for b = 2", kTangent, {.z1 = -1, .z2 = -2.5f, .b = 2}, Outcome::Accepted},
     {"beyond half a period for b = 2", kTangent, {.z1 = -1, .z2 = -2.6f, .b = 2}, Outcome::OwnCheck},
     {"equal ends", kTangent, {.z1 = -1, .z2 = -1, .b = 1}, Outcome::Accepted},
     {"negative b", kTangent, {.z1 = 0, .z2 = -1, .b = -1}, Outcome::OwnCheck},
     {"negative b, equal ends", kTangent, {.z1 = -1, .z2 = -1, .b = -1}, Outcome::OwnCheck},
     {"zero b", kTangent, {.z1 = 0, .z2 = -1000, .b = 0}, Outcome::Accepted},
-    {"one period", kCotangent, {.z1 = 0, .z2 = -3.1415926f, .b = 1}, Outcome::Accepted},
-    {"beyond one period", kCotangent, {.z1 = 0, .z2 = -3.1415927f, .b = 1}, Outcome::OwnCheck},
+    {"exactly one period", kCotangent, {.z1 = kPeriodZ1, .z2 = kPeriodZ2, .b = kPeriodB}, Outcome::Accepted},
+    {"just beyond one period", kCotangent, {.z1 = -1e-07f, .z2 = -3.1415927f, .b = 1}, Outcome::OwnCheck},
     {"negative b", kCotangent, {.z1 = 0, .z2 = -1, .b = -1}, Outcome::OwnCheck},
     {"zero b: no point can be computed", kCotangent, {.z1 = 0, .z2 = -1, .b = 0}, Outcome::OwnCheck},
 };

@@ -1,0 +1,42 @@
+#pragma once
+// The main window: a column of buttons that opens every other dialog, the
+// preview pane over the area on the right, and the banner picture control.
+
+#include "picture/AnimatedPicture.h"
+#include "platform/CDialog.h"
+
+#include <QFrame>
+#include <QIcon>
+
+class CVornaDlg : public platform::CDialog {
+public:
+    explicit CVornaDlg(QWidget* pParent = nullptr);
+
+protected:
+    void DoDataExchange(platform::CDataExchange* pDX) override;
+    // Escape and Enter would close the window or press a button: both are consumed.
+    bool PreTranslateKey(QKeyEvent* event) override;
+    bool OnInitDialog() override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void OnSize(int cx, int cy);
+    void OnEllipse();
+    void OnHyperbolaZ();
+    void OnHyperbolaX();
+    void OnParabolaZ();
+    void OnParabolaX();
+    void OnSine();
+    void OnCosine();
+    void OnTangent();
+    void OnCotangent();
+    void OnGenerate();
+    void OnCncSystem();
+    void OnAbout();
+    void OnForum();
+    void OnVideos();
+
+    QFrame m_PreviewFrame;                // placeholder that the preview is laid over
+    picture::CAnimatedPicture m_Picture;  // banner, in a control that stays hidden
+    QIcon m_hIcon;
+};

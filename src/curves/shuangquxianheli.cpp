@@ -1,0 +1,7 @@
+#include "curves/shuangquxianheli.h"
+
+#include "res/DialogTemplates.h"
+
+CHyperbolaNotesDlg::CHyperbolaNotesDlg(QWidget* pParent) : CDialog(res::kHyperbolaNotes, pParent)
+{
+}

@@ -1,0 +1,7 @@
+#include "curves/tuoyuanheli.h"
+
+#include "res/DialogTemplates.h"
+
+CEllipseNotesDlg::CEllipseNotesDlg(QWidget* pParent) : CDialog(res::kEllipseNotes, pParent)
+{
+}

@@ -1,0 +1,74 @@
+#include "generator/shengchengdaima.h"
+
+#include "curves/CurveState.h"
+#include "generator/MissingSelectionFile.h"
+#include "generator/logic/GenerateProgram.h"
+#include "generator/logic/Machining.h"
+#include "generator/logic/ProgramFile.h"
+#include "generator/logic/SelectionFile.h"
+#include "platform/DataExchange.h"
+#include "platform/Shell.h"
+#include "res/DialogTemplates.h"
+#include "res/resource.h"
+
+#include <optional>
+
+using namespace generator;
+
+CMacroProgramDlg::CMacroProgramDlg(QWidget* pParent) : CDialog(res::kMacroProgram, pParent)
+{
+}
+
+void CMacroProgramDlg::DoDataExchange(platform::CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    platform::DDX_Radio(pDX, IDC_SHAFT, m_nMachining);
+    platform::DDX_Text(pDX, IDC_BLANK_DIA, m_fBlankDia);
+    platform::DDX_Text(pDX, IDC_FEED, m_fFeed);
+    platform::DDX_Text(pDX, IDC_ROUGH_STEP, m_fRoughStep);
+    platform::DDX_Text(pDX, IDC_FINISH_STEP, m_fFinishStep);
+    platform::DDX_Text(pDX, IDC_RETRACT_X, m_fRetractX);
+    platform::DDX_Text(pDX, IDC_ALLOWANCE_X, m_fAllowanceX);
+}
+
+void CMacroProgramDlg::OnOK()
+{
+    // The checks judge the members as they stand, also after a refused field.
+    UpdateData(true);
+    if (g_strFormulaX.empty()) {
+        MessageBox("请先输入加工图形!");
+        CDialog::OnOK();
+        return;
+    }
+    if (m_nMachining == MACHINING_SHAFT && 2 * g_fCurveXMax > m_fBlankDia) {
+        MessageBox("数据输入不合理:毛坯直径应该大于曲线X坐标最大值\n"
+                   "曲线X坐标最大值请看红色警戒线下方的提示");
+        return;
+    }
+    if (m_nMachining == MACHINING_HOLE && 2 * g_fCurveXMin < m_fBlankDia) {
+        MessageBox("数据输入不合理:毛坯直径应该小于曲线X坐标最小值\n"
+                   "曲线X坐标最小值请看红色警戒线下方的提示");
+        return;
+    }
+    if (m_fBlankDia <= 0 || m_fFeed <= 0 || m_fRoughStep <= 0 || m_fFinishStep <= 0
+        || m_fRetractX <= 0 || m_fAllowanceX < 0) {
+        MessageBox("数据输入不合理:要求输入大于零的数字");
+        return;
+    }
+    if (g_nCncSystem == 0) {
+        const std::optional<int> code = ReadSelectionFile();
+        if (!code) {
+            QuitForMissingSelectionFile(*this);
+            return;
+        }
+        g_nCncSystem = *code;
+    }
+    const MachiningParams params{m_nMachining, m_fBlankDia,  m_fFeed,      m_fRoughStep,
+                                 m_fFinishStep, m_fRetractX, m_fAllowanceX};
+    if (!WriteProgramFile(GenerateProgram(params, CurrentCurve(), g_nCncSystem))) {
+        MessageBox("创建代码失败");
+        return;
+    }
+    CDialog::OnOK();
+    platform::ShellOpen(kProgramFileName);
+}

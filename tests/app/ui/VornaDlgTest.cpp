@@ -1,0 +1,251 @@
+#include "app/AboutDlg.h"
+#include "app/VORNADlg.h"
+#include "curves/CurveState.h"
+#include "curves/shitu.h"
+#include "platform/CDialog.h"
+#include "platform/MessageBox.h"
+#include "platform/Shell.h"
+#include "res/resource.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using platform::CDialog;
+
+void Click(const CDialog& dialog, int id)
+{
+    static_cast<QAbstractButton*>(dialog.GetDlgItem(id))->click();
+}
+
+void PressKey(QWidget* target, int key)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(target, &press);
+}
+
+template <typename Done>
+bool WaitFor(Done done, int ms)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!done() && timer.elapsed() < ms)
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    return done();
+}
+
+struct CurveStateSnapshot {
+    std::string formulaX, formulaHash, formulaHashDeg, formulaR;
+    int kind;
+    float zStart, zEnd, xStart, xEnd, xMax, xMin, scale, originX, originY;
+    int cnc;
+    bool operator==(const CurveStateSnapshot&) const = default;
+
+    static CurveStateSnapshot Take()
+    {
+        return {g_strFormulaX, g_strFormulaHash, g_strFormulaHashDeg, g_strFormulaR, g_nFormulaKind,
+                g_fZStart,     g_fZEnd,          g_fCurveXStart,      g_fCurveXEnd,  g_fCurveXMax,
+                g_fCurveXMin,  g_fPreviewScale,  g_fPreviewOriginX,   g_fPreviewOriginY, g_nCncSystem};
+    }
+};
+
+// The main dialog shown without its modal loop. Every dialog it opens is
+// recorded by its template id and then driven by the action set for that id
+// (closed with Cancel by default); pages and messages are recorded too.
+class MainDialogTest : public ::testing::Test {
+protected:
+    using Action = std::function<int(CDialog&)>;
+
+    void SetUp() override
+    {
+        m_oldModal = platform::SetModalHook([this](CDialog& dialog) {
+            m_opened.push_back(dialog.TemplateId());
+            const auto action = m_actions.find(dialog.TemplateId());
+            return action == m_actions.end() ? IDCANCEL : action->second(dialog);
+        });
+        m_oldShell = platform::SetShellOpenHook([this](const std::string& target) { m_pages.push_back(target); });
+        m_oldSink = platform::SetMessageSink([this](QWidget*, const std::string& text) { m_messages.push_back(text); });
+        m_oldExit = platform::SetExitProcessHook([](int) {});
+        m_dialog = std::make_unique<CVornaDlg>();
+        m_dialog->Create();
+        WaitFor([] { return false; }, 30);
+    }
+    void TearDown() override
+    {
+        m_dialog.reset();
+        platform::SetModalHook(m_oldModal);
+        platform::SetShellOpenHook(m_oldShell);
+        platform::SetMessageSink(m_oldSink);
+        platform::SetExitProcessHook(m_oldExit);
+        g_strFormulaX.clear();
+        g_fZStart = g_fZEnd = g_fPreviewScale = 0;
+    }
+
+    std::unique_ptr<CVornaDlg> m_dialog;
+    std::map<int, Action> m_actions;
+    std::vector<int> m_opened;
+    std::vector<std::string> m_pages;
+    std::vector<std::string> m_messages;
+
+private:
+    platform::ModalHook m_oldModal;
+    platform::ShellOpenHook m_oldShell;
+    platform::MessageSink m_oldSink;
+    platform::ExitProcessHook m_oldExit;
+};
+
+TEST_F(MainDialogTest, EscapeAndEnterDoNothing)
+{
+    for (int key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
+        for (QWidget* target : {m_dialog->GetDlgItem(IDC_ELLIPSE), static_cast<QWidget*>(m_dialog.get())}) {
+            target->setFocus();
+            PressKey(target, key);
+            EXPECT_FALSE(m_dialog->IsEnded()) << key;
+            EXPECT_TRUE(m_dialog->isVisible()) << key;
+        }
+    }
+    EXPECT_TRUE(m_opened.empty()) << "no button was pressed";
+}
+
+TEST_F(MainDialogTest, CloseBoxEndsTheRun)
+{
+    m_dialog->close();
+    EXPECT_TRUE(m_dialog->IsEnded());
+}
+
+TEST_F(MainDialogTest, ButtonsOpenTheirDialogs)
+{
+    struct Row {
+        int button;
+        int dialog;
+    };
+    const Row rows[] = {
+        {IDC_ELLIPSE, IDD_ELLIPSE},         {IDC_HYPERBOLA_Z, IDD_HYPERBOLA_Z},
+        {IDC_HYPERBOLA_X, IDD_HYPERBOLA_X}, {IDC_PARABOLA_Z, IDD_PARABOLA_Z},
+        {IDC_PARABOLA_X, IDD_PARABOLA_X},   {IDC_SINE, IDD_SINE},
+        {IDC_COSINE, IDD_COSINE},           {IDC_TANGENT, IDD_TANGENT},
+        {IDC_COTANGENT, IDD_COTANGENT},     {IDC_CNC_SYSTEM, IDD_CNC_SYSTEM},
+        {IDC_ABOUT, IDD_ABOUTBOX},
+    };
+    for (const Row& row : rows) {
+        m_opened.clear();
+        Click(*m_dialog, row.button);
+        EXPECT_EQ(m_opened, std::vector<int>{row.dialog}) << row.button;
+    }
+}
+
+TEST_F(MainDialogTest, GenerateShowsTheCheckThenTheGeneratorHoweverTheCheckCloses)
+{
+    struct Row {
+        const char* what;
+        Action close;
+    };
+    const Row rows[] = {
+        {"OK button", [](CDialog& d) { Click(d, IDOK); return 0; }},
+        {"Escape", [](CDialog& d) { PressKey(&d, Qt::Key_Escape); return 0; }},
+        {"close box", [](CDialog& d) { d.close(); return 0; }},
+    };
+    for (const Row& row : rows) {
+        m_opened.clear();
+        m_actions[IDD_CURVE_CHECK] = [&row](CDialog& d) {
+            row.close(d);
+            EXPECT_TRUE(d.IsEnded()) << row.what;
+            return IDCANCEL;
+        };
+        Click(*m_dialog, IDC_GENERATE);
+        EXPECT_EQ(m_opened, (std::vector<int>{IDD_CURVE_CHECK, IDD_MACRO_PROGRAM})) << row.what;
+    }
+}
+
+TEST_F(MainDialogTest, WebButtonsOpenTheirPages)
+{
+    struct Row {
+        int button;
+        const char* page;
+    };
+    const Row rows[] = {
+        {IDC_VIDEOS, "https://www.vorna.cn"},
+        {IDC_FORUM, "https://www.vorna.cn/bbs"},
+    };
+    for (const Row& row : rows) {
+        m_pages.clear();
+        Click(*m_dialog, row.button);
+        EXPECT_EQ(m_pages, std::vector<std::string>{row.page});
+    }
+    EXPECT_TRUE(m_opened.empty());
+}
+
+TEST_F(MainDialogTest, AboutBoxLearnMoreOpensTheHomePageAndOkCloses)
+{
+    m_actions[IDD_ABOUTBOX] = [this](CDialog& about) {
+        Click(about, IDC_LEARN_MORE);
+        EXPECT_EQ(m_pages, std::vector<std::string>{"https://www.vorna.cn/"});
+        EXPECT_FALSE(about.IsEnded()) << "the box stays open";
+        Click(about, IDOK);
+        EXPECT_TRUE(about.IsEnded());
+        return 0;
+    };
+    Click(*m_dialog, IDC_ABOUT);
+    EXPECT_EQ(m_opened, std::vector<int>{IDD_ABOUTBOX});
+}
+
+// The worked example typed into the ellipse dialog: z1 -2, z2 -18, a 10, b 5, c -10, d 20.
+int TypeWorkedEllipse(CDialog& ellipse, int closingButton)
+{
+    const std::pair<int, const char*> fields[] = {
+        {IDC_Z_START, "-2"}, {IDC_Z_END, "-18"}, {IDC_PARAM_A, "10"},
+        {IDC_PARAM_B, "5"},  {IDC_PARAM_C, "-10"}, {IDC_PARAM_D, "20"},
+    };
+    for (const auto& [id, text] : fields)
+        static_cast<QLineEdit*>(ellipse.GetDlgItem(id))->setText(QString::fromUtf8(text));
+    Click(ellipse, closingButton);
+    return 0;
+}
+
+TEST_F(MainDialogTest, CancelledCurveDialogChangesNothing)
+{
+    WaitFor([] { return false; }, 50);
+    const CurveStateSnapshot before = CurveStateSnapshot::Take();
+    m_actions[IDD_ELLIPSE] = [](CDialog& d) { return TypeWorkedEllipse(d, IDCANCEL); };
+    Click(*m_dialog, IDC_ELLIPSE);
+    WaitFor([] { return false; }, 50);
+    EXPECT_TRUE(CurveStateSnapshot::Take() == before);
+}
+
+TEST_F(MainDialogTest, ConfirmedEllipseIsDrawnAndMeasured)
+{
+    m_actions[IDD_ELLIPSE] = [](CDialog& d) { return TypeWorkedEllipse(d, IDOK); };
+    Click(*m_dialog, IDC_ELLIPSE);
+    ASSERT_TRUE(WaitFor([] { return g_fCurveXStart == 23; }, 2000)) << "the preview paints again";
+    EXPECT_FLOAT_EQ(g_fCurveXEnd, 23);
+    EXPECT_NEAR(g_fCurveXMax, 25, 1e-4);
+    EXPECT_FLOAT_EQ(g_fCurveXMin, 23);
+    EXPECT_TRUE(m_messages.empty());
+}
+
+TEST_F(MainDialogTest, PreviewLaidOverThePlaceholderThenFromTheLeftEdgeAfterAResize)
+{
+    ASSERT_NE(g_pPreviewDlg, nullptr);
+    EXPECT_EQ(g_pPreviewDlg->parentWidget(), m_dialog.get());
+    EXPECT_TRUE(g_pPreviewDlg->isVisible());
+    EXPECT_EQ(g_pPreviewDlg->geometry(), m_dialog->MapRect(94, 0, 525, 421));
+    for (const QSize size : {QSize(1000, 700), QSize(640, 480)}) {
+        m_dialog->resize(size);
+        WaitFor([&] { return m_dialog->size() == size; }, 1000);
+        EXPECT_EQ(g_pPreviewDlg->geometry(), QRect(QPoint(150, 0), size));
+    }
+}
+
+} // namespace

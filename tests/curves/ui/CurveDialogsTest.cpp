@@ -1,0 +1,284 @@
+// The nine curve dialogs driven through their controls, as a user would.
+#include "curves/CurveState.h"
+#include "curves/cosz.h"
+#include "curves/ctgz.h"
+#include "curves/paowuxianx.h"
+#include "curves/paowuxianz.h"
+#include "curves/shitu.h"
+#include "curves/shuangquxianx.h"
+#include "curves/shuangquxianz.h"
+#include "curves/sinz.h"
+#include "curves/tanz.h"
+#include "curves/tuoyuan.h"
+#include "platform/MessageBox.h"
+#include "res/resource.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using platform::CDialog;
+using MakeDialog = std::unique_ptr<CDialog> (*)();
+
+template <class Dialog>
+std::unique_ptr<CDialog> Make()
+{
+    return std::make_unique<Dialog>();
+}
+
+// What DoModal answers when the dialog was still open as the user left it.
+constexpr int kStillOpen = -1;
+
+constexpr const char* kEarlierX = "earlier x";
+constexpr const char* kPrompt = "请键入一个数。";
+
+struct Entry {
+    int id;
+    const char* text;
+};
+
+class CurveDialogs : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_previousSink = platform::SetMessageSink(
+            [this](QWidget*, const std::string& text) { m_messages.push_back(text); });
+        m_previousHook = platform::SetModalHook({});
+        Restart();
+    }
+    void TearDown() override
+    {
+        platform::SetMessageSink(m_previousSink);
+        platform::SetModalHook(m_previousHook);
+        g_strFormulaX.clear();
+    }
+
+    // Each row starts from an earlier curve with nothing recorded.
+    void Restart()
+    {
+        m_messages.clear();
+        m_opened.clear();
+        g_strFormulaX = kEarlierX;
+        g_fZStart = g_fZEnd = 0;
+    }
+
+    // Runs `dialog` modally with `user` acting inside its modal loop; every dialog run
+    // meanwhile (a notes box) is recorded by its template and closed at once.
+    int Run(CDialog& dialog, const std::function<void(CDialog&)>& user)
+    {
+        platform::SetModalHook([this, &dialog, &user](CDialog& shown) {
+            m_opened.push_back(shown.TemplateId());
+            if (&shown == &dialog)
+                user(shown);
+            return kStillOpen;
+        });
+        return dialog.DoModal();
+    }
+
+    static void Type(CDialog& dialog, const std::vector<Entry>& entries)
+    {
+        for (const Entry& entry : entries)
+            dialog.SetDlgItemText(entry.id, entry.text);
+    }
+    static void Click(CDialog& dialog, int id) { static_cast<QAbstractButton*>(dialog.GetDlgItem(id))->click(); }
+
+    std::vector<std::string> m_messages;
+    std::vector<int> m_opened;
+
+private:
+    platform::MessageSink m_previousSink;
+    platform::ModalHook m_previousHook;
+};
+
+const std::vector<Entry> kEllipseTyped{{IDC_Z_START, "-2"}, {IDC_Z_END, "-18"}, {IDC_PARAM_A, "10"},
+                                       {IDC_PARAM_B, "5"},  {IDC_PARAM_C, "-10"}, {IDC_PARAM_D, "20"}};
+const std::vector<Entry> kTangentTyped{{IDC_Z_START, "-2"}, {IDC_Z_END, "-8"}, {IDC_PARAM_A, "3"},
+                                       {IDC_PARAM_B, "0.25"}, {IDC_PARAM_C, "-5"}, {IDC_PARAM_D, "20"}};
+const std::vector<Entry> kHyperbolaTyped{{IDC_Z_START, "-2"}, {IDC_Z_END, "-6"}, {IDC_PARAM_A, "4"},
+                                         {IDC_PARAM_B, "3"},  {IDC_PARAM_C, "-10"}, {IDC_PARAM_D, "20"}};
+const std::vector<Entry> kWaveTyped{{IDC_Z_START, "0"}, {IDC_Z_END, "-3.1416"}, {IDC_PARAM_A, "1"},
+                                    {IDC_PARAM_B, "1"}, {IDC_PARAM_C, "0"},       {IDC_PARAM_D, "10"}};
+
+TEST_F(CurveDialogs, OpenWithZerosAndAcceptTheTypedCurve)
+{
+    struct Row {
+        const char* name;
+        MakeDialog make;
+        std::vector<Entry> typed;
+        int radio;  // the radio clicked, 0 for the preselected first one
+        const char* x;
+    };
+    const Row rows[] = {
+        {"ellipse", Make<CEllipseDlg>, kEllipseTyped, 0, "sqrt((1-((x-10)*(x-10)/(10*10)))*5*5)+20"},
+        {"hyperbola X", Make<CHyperbolaXDlg>, kHyperbolaTyped, IDC_RADIO_SECOND,
+         "-sqrt((((x-10)*(x-10))/(4*4)+1)*(3*3))+20"},
+        {"hyperbola Z", Make<CHyperbolaZDlg>, kHyperbolaTyped, 0, "-sqrt((((x-10)*(x-10))/(4*4)-1)*(3*3))+20"},
+        {"parabola X: P, a, b on 1044, 1045, 1048", Make<CParabolaXDlg>,
+         {{IDC_Z_START, "-1"}, {IDC_Z_END, "-5"}, {IDC_PARAM_A, "2"}, {IDC_PARAM_B, "10"}, {IDC_PARAM_C, "-3"}},
+         0, "((x-3)*(x-3))/(2*2)+10"},
+        {"parabola Z: P, a, b on 1044, 1045, 1048", Make<CParabolaZDlg>,
+         {{IDC_Z_START, "-4"}, {IDC_Z_END, "-8"}, {IDC_PARAM_A, "-2"}, {IDC_PARAM_B, "10"}, {IDC_PARAM_C, "-2"}},
+         IDC_RADIO_SECOND, "-sqrt(2*(x-2)*2)+10"},
+        {"sine", Make<CSineDlg>, kWaveTyped, 0, "-1*sin(-1*(x-0))+10"},
+        {"cosine", Make<CCosineDlg>, kWaveTyped, 0, "-1*cos(-1*(x-0))+10"},
+        {"tangent", Make<CTangentDlg>, kTangentTyped, 0, "-3*sin(-0.25*(x-5))/cos(-0.25*(x-5))+20"},
+        {"cotangent", Make<CCotangentDlg>, kTangentTyped, 0, "-3*cos(-0.25*(x-5))/sin(-0.25*(x-5))+20"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Restart();
+        const std::unique_ptr<CDialog> dialog = row.make();
+        const int result = Run(*dialog, [&row](CDialog& d) {
+            for (const Entry& entry : row.typed)
+                EXPECT_EQ(d.GetDlgItemText(entry.id), "0");
+            if (d.GetDlgItem(IDC_RADIO_FIRST)) {
+                EXPECT_TRUE(d.IsDlgButtonChecked(IDC_RADIO_FIRST));
+            }
+            Type(d, row.typed);
+            if (row.radio)
+                Click(d, row.radio);
+            Click(d, IDOK);
+        });
+        EXPECT_EQ(result, IDOK);
+        EXPECT_TRUE(m_messages.empty());
+        EXPECT_EQ(g_strFormulaX, row.x);
+    }
+}
+
+TEST_F(CurveDialogs, RefusedInputKeepsTheDialogOpen)
+{
+    struct Row {
+        const char* what;
+        MakeDialog make;
+        std::vector<Entry> typed;
+        std::vector<std::string> messages;
+        const char* x;
+    };
+    const Row rows[] = {
+        {"a word in d: the curve is taken with d 0, the closing read refuses it again",
+         Make<CEllipseDlg>,
+         {{IDC_Z_START, "-2"}, {IDC_Z_END, "-18"}, {IDC_PARAM_A, "10"}, {IDC_PARAM_B, "5"}, {IDC_PARAM_C, "-10"},
+          {IDC_PARAM_D, "abc"}},
+         {kPrompt, kPrompt}, "sqrt((1-((x-10)*(x-10)/(10*10)))*5*5)+0"},
+        {"a signed zero in z1: every member stays 0 and the ellipse's own check refuses a = 0",
+         Make<CEllipseDlg>,
+         {{IDC_Z_START, "-0"}, {IDC_Z_END, "-18"}, {IDC_PARAM_A, "10"}, {IDC_PARAM_B, "5"}, {IDC_PARAM_C, "-10"},
+          {IDC_PARAM_D, "20"}},
+         {kPrompt, "不能构成合理曲线"}, kEarlierX},
+        {"an empty b: b, c and d stay 0, so the tangent is the constant 0",
+         Make<CTangentDlg>,
+         {{IDC_Z_START, "-2"}, {IDC_Z_END, "-8"}, {IDC_PARAM_A, "3"}, {IDC_PARAM_B, ""}, {IDC_PARAM_C, "-5"},
+          {IDC_PARAM_D, "20"}},
+         {kPrompt, kPrompt}, "-3*sin(0*(x-0))/cos(0*(x-0))+0"},
+        {"a Z above 0", Make<CSineDlg>, {{IDC_Z_START, "0.5"}},
+         {"数据输入不合理:Z值要求输入小于等于零的数字"}, kEarlierX},
+        {"a range longer than one period", Make<CTangentDlg>,
+         {{IDC_Z_START, "-2"}, {IDC_Z_END, "-20"}, {IDC_PARAM_B, "0.25"}},
+         {"不能构成连续的曲线，已经超出一个周期\n要求:3.1415926/b > z1-z2"}, kEarlierX},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        Restart();
+        const std::unique_ptr<CDialog> dialog = row.make();
+        const int result = Run(*dialog, [&row](CDialog& d) {
+            Type(d, row.typed);
+            Click(d, IDOK);
+        });
+        EXPECT_EQ(result, kStillOpen);
+        EXPECT_EQ(m_messages, row.messages);
+        EXPECT_EQ(g_strFormulaX, row.x);
+    }
+}
+
+TEST_F(CurveDialogs, RefusedAttemptLeavesTheMembersNegated)
+{
+    CEllipseDlg dialog;
+    Run(dialog, [](CDialog& d) {
+        Type(d, {{IDC_Z_START, "-2"}, {IDC_Z_END, "-18"}, {IDC_PARAM_A, "1"}, {IDC_PARAM_C, "3"}, {IDC_PARAM_D, "4"}});
+        Click(d, IDOK);
+    });
+    EXPECT_EQ(m_messages, std::vector<std::string>{"不能构成合理曲线"});
+    EXPECT_EQ(dialog.m_fZStart, 2);
+    EXPECT_EQ(dialog.m_fZEnd, 18);
+    EXPECT_EQ(dialog.m_fC, -3);
+    EXPECT_EQ(dialog.m_fD, 4);
+    EXPECT_EQ(g_fZStart, 2);
+    EXPECT_EQ(g_fZEnd, 18);
+}
+
+TEST_F(CurveDialogs, CancelChangesNothing)
+{
+    CEllipseDlg dialog;
+    const int result = Run(dialog, [](CDialog& d) {
+        Type(d, kEllipseTyped);
+        Click(d, IDCANCEL);
+    });
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_TRUE(m_messages.empty());
+    EXPECT_EQ(g_strFormulaX, kEarlierX);
+    EXPECT_EQ(g_fZEnd, 0);
+}
+
+TEST_F(CurveDialogs, HowToInputOpensTheCurvesNotesAndKeepsTheTypedValues)
+{
+    struct Row {
+        const char* name;
+        MakeDialog make;
+        int notes;
+    };
+    const Row rows[] = {
+        {"ellipse", Make<CEllipseDlg>, IDD_ELLIPSE_NOTES},
+        {"hyperbola X", Make<CHyperbolaXDlg>, IDD_HYPERBOLA_NOTES},
+        {"hyperbola Z", Make<CHyperbolaZDlg>, IDD_HYPERBOLA_NOTES},
+        {"parabola X", Make<CParabolaXDlg>, IDD_PARABOLA_NOTES},
+        {"parabola Z", Make<CParabolaZDlg>, IDD_PARABOLA_NOTES},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Restart();
+        const std::unique_ptr<CDialog> dialog = row.make();
+        const int result = Run(*dialog, [](CDialog& d) {
+            Type(d, {{IDC_Z_START, "-7"}, {IDC_PARAM_A, "2.5"}});
+            Click(d, IDC_HOW_TO_INPUT);
+            EXPECT_EQ(d.GetDlgItemText(IDC_Z_START), "-7");
+            EXPECT_EQ(d.GetDlgItemText(IDC_PARAM_A), "2.5");
+        });
+        EXPECT_EQ(result, kStillOpen);
+        EXPECT_EQ(m_opened, (std::vector<int>{dialog->TemplateId(), row.notes}));
+        EXPECT_EQ(g_strFormulaX, kEarlierX);
+    }
+}
+
+TEST_F(CurveDialogs, AcceptedCurveIsMeasuredByThePreview)
+{
+    QWidget window;
+    window.resize(800, 640);
+    CCurvePreviewDlg preview(&window);
+    preview.setGeometry(0, 0, 787, 631);
+    window.show();
+    g_pPreviewDlg = &preview;
+    g_fCurveXStart = 0;
+
+    CEllipseDlg dialog;
+    Run(dialog, [](CDialog& d) {
+        Type(d, kEllipseTyped);
+        Click(d, IDOK);
+    });
+    QElapsedTimer timer;
+    timer.start();
+    while (g_fCurveXStart != 23 && timer.elapsed() < 2000)
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    g_pPreviewDlg = nullptr;
+    EXPECT_FLOAT_EQ(g_fCurveXStart, 23);
+}
+
+} // namespace

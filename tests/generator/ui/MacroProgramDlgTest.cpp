@@ -1,0 +1,249 @@
+#include "generator/shengchengdaima.h"
+
+#include "generator/logic/ProgramFile.h"
+#include "generator/logic/SelectionFile.h"
+#include "generator/ui/RecordingWorkDir.h"
+#include "res/resource.h"
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using generator::kProgramFileName;
+using generator::kSelectionFilePath;
+
+constexpr int kFields[] = {IDC_BLANK_DIA, IDC_FEED,      IDC_ROUGH_STEP,
+                           IDC_FINISH_STEP, IDC_RETRACT_X, IDC_ALLOWANCE_X};
+using Fields = std::array<const char*, 6>;
+constexpr Fields kWorkedFields = {"24", "1.5", "0.5", "0.1", "30", "0.4"};
+constexpr Fields kZeros = {"0", "0", "0", "0", "0", "0"};
+
+const std::string kNoCurve = "message: 请先输入加工图形!";
+const std::string kShaftBlank = "message: 数据输入不合理:毛坯直径应该大于曲线X坐标最大值\n"
+                                "曲线X坐标最大值请看红色警戒线下方的提示";
+const std::string kHoleBlank = "message: 数据输入不合理:毛坯直径应该小于曲线X坐标最小值\n"
+                               "曲线X坐标最小值请看红色警戒线下方的提示";
+const std::string kNotPositive = "message: 数据输入不合理:要求输入大于零的数字";
+const std::string kOpened = std::string("open: ") + kProgramFileName;
+
+class MacroProgramDlgTest : public RecordingWorkDir {
+protected:
+    // The parabola x^2/20 + 5 from depth 2 to 10, as the preview measured it.
+    static void EnterParabola(float xMax = 10, float xMin = 5.2f)
+    {
+        g_strFormulaX = "((x-0)*(x-0))/(2*10)+5";
+        g_strFormulaHash = "#3=[[#2-0]*[#2-0]]/[2*10]+5";
+        g_strFormulaR = "R3=((R2-0)*(R2-0))/(2*10)+5";
+        g_nFormulaKind = FORMULA_CONIC;
+        g_fZStart = 2;
+        g_fZEnd = 10;
+        g_fCurveXStart = 5.2f;
+        g_fCurveXEnd = 10;
+        g_fCurveXMax = xMax;
+        g_fCurveXMin = xMin;
+    }
+
+    static void Fill(CMacroProgramDlg& dialog, int radio, const Fields& fields)
+    {
+        Click(dialog, radio);
+        for (std::size_t i = 0; i < fields.size(); ++i)
+            Type(dialog, kFields[i], fields[i]);
+    }
+
+    // The program file's lines, without their CR LF.
+    static std::vector<std::string> ProgramLines()
+    {
+        const std::string text = ReadFile(kProgramFileName);
+        std::vector<std::string> lines;
+        for (std::size_t start = 0; start < text.size();) {
+            const std::size_t end = text.find("\r\n", start);
+            lines.push_back(text.substr(start, end - start));
+            start = end + 2;
+        }
+        return lines;
+    }
+
+    static bool ProgramExists()
+    {
+        return std::filesystem::exists(generator::Utf8Path(kProgramFileName));
+    }
+};
+
+struct CheckCase {
+    const char* what;
+    bool curve;
+    int radio;
+    Fields fields;
+    float xMin;
+    std::vector<std::string> events;
+    bool closed;
+};
+
+TEST_F(MacroProgramDlgTest, ChecksInTheirOrder)
+{
+    const CheckCase cases[] = {
+        {"no curve: the dialog closes", false, IDC_SHAFT, kWorkedFields, 5.2f, {kNoCurve}, true},
+        {"shaft, blank equal to the largest diameter", true, IDC_SHAFT,
+         {"20", "1.5", "0.5", "0.1", "30", "0.4"}, 5.2f, {kOpened}, true},
+        {"shaft, blank below it", true, IDC_SHAFT, {"19.9", "1.5", "0.5", "0.1", "30", "0.4"}, 5.2f,
+         {kShaftBlank}, false},
+        {"hole, blank equal to the smallest diameter", true, IDC_HOLE,
+         {"8", "1.5", "0.5", "0.1", "7", "0.4"}, 4, {kOpened}, true},
+        {"hole, blank above it", true, IDC_HOLE, {"8.1", "1.5", "0.5", "0.1", "7", "0.4"}, 4,
+         {kHoleBlank}, false},
+        {"all 0, shaft: the blank test comes first", true, IDC_SHAFT, kZeros, 4, {kShaftBlank}, false},
+        {"all 0, hole: the value test", true, IDC_HOLE, kZeros, 4, {kNotPositive}, false},
+        {"allowance 0 is accepted", true, IDC_SHAFT, {"24", "1.5", "0.5", "0.1", "30", "0"}, 5.2f,
+         {kOpened}, true},
+        {"allowance below 0", true, IDC_SHAFT, {"24", "1.5", "0.5", "0.1", "30", "-0.1"}, 5.2f,
+         {kNotPositive}, false},
+        {"finishing step 0", true, IDC_SHAFT, {"24", "1.5", "0.5", "0", "30", "0.4"}, 5.2f,
+         {kNotPositive}, false},
+        {"retract point 0", true, IDC_SHAFT, {"24", "1.5", "0.5", "0.1", "0", "0.4"}, 5.2f,
+         {kNotPositive}, false},
+        {"a refused field keeps its old value for the checks", true, IDC_SHAFT,
+         {"abc", "1.5", "0.5", "0.1", "30", "0.4"}, 5.2f,
+         {"message: 请键入一个数。", kShaftBlank}, false},
+    };
+    for (const CheckCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        m_events.clear();
+        std::filesystem::remove(generator::Utf8Path(kProgramFileName));
+        if (c.curve)
+            EnterParabola(10, c.xMin);
+        else
+            g_strFormulaX.clear();
+        g_nCncSystem = CNC_FANUC;
+
+        CMacroProgramDlg dialog;
+        dialog.Create();
+        Fill(dialog, c.radio, c.fields);
+        Click(dialog, IDOK);
+        EXPECT_EQ(m_events, c.events);
+        EXPECT_EQ(dialog.IsEnded(), c.closed);
+        EXPECT_EQ(ProgramExists(), c.events == std::vector<std::string>{kOpened});
+    }
+}
+
+TEST_F(MacroProgramDlgTest, WritesTheProgramClosesAndThenOpensIt)
+{
+    EnterParabola();
+    g_nCncSystem = CNC_FANUC;
+    WriteFile(kProgramFileName, "an older program that is much longer than the new one");
+    CMacroProgramDlg dialog;
+    dialog.Create();
+    bool closedWhenOpened = false;
+    platform::SetShellOpenHook([&](const std::string& target) {
+        closedWhenOpened = dialog.IsEnded();
+        m_events.push_back("open: " + target);
+    });
+    Fill(dialog, IDC_SHAFT, kWorkedFields);
+    Click(dialog, IDOK);
+
+    EXPECT_EQ(m_events, std::vector<std::string>{kOpened});
+    EXPECT_TRUE(closedWhenOpened);
+    const std::vector<std::string> lines = ProgramLines();
+    ASSERT_EQ(lines.size(), 36u);
+    EXPECT_EQ(lines.front(), "G00z-2");
+    EXPECT_EQ(lines[2], "#1=13.2");
+    EXPECT_EQ(lines.back(), "G00x30");
+}
+
+struct DialectCase {
+    const char* firstFile;
+    int firstCode;           // g_nCncSystem after the first generation
+    const char* firstLoop;   // the program's fourth line
+    int secondCode;          // after a second generation with the file now holding 3
+    const char* secondLoop;
+};
+
+TEST_F(MacroProgramDlgTest, DialectComesFromTheSelectionFileWhileUnknown)
+{
+    const DialectCase cases[] = {
+        {"5\r\n", CNC_DASEN, "WHILE[#1GT0]DO 1", CNC_DASEN, "WHILE[#1GT0]DO 1"},  // read once, kept
+        {"0\r\n", 0, "", CNC_SIEMENS, "VORNA1:"},  // a 0 read is read again next time
+    };
+    for (const DialectCase& c : cases) {
+        SCOPED_TRACE(c.firstFile);
+        EnterParabola();
+        g_nCncSystem = 0;
+        WriteFile(kSelectionFilePath, c.firstFile);
+        {
+            CMacroProgramDlg dialog;
+            dialog.Create();
+            Fill(dialog, IDC_SHAFT, kWorkedFields);
+            Click(dialog, IDOK);
+        }
+        EXPECT_EQ(g_nCncSystem, c.firstCode);
+        EXPECT_EQ(ProgramLines().at(3), c.firstLoop);
+
+        WriteFile(kSelectionFilePath, "3\r\n");
+        CMacroProgramDlg dialog;
+        dialog.Create();
+        Fill(dialog, IDC_SHAFT, kWorkedFields);
+        Click(dialog, IDOK);
+        EXPECT_EQ(g_nCncSystem, c.secondCode);
+        EXPECT_EQ(ProgramLines().at(3), c.secondLoop);
+    }
+}
+
+TEST_F(MacroProgramDlgTest, MissingSelectionFileEndsTheProgram)
+{
+    EnterParabola();
+    CMacroProgramDlg dialog;
+    dialog.Create();
+    Fill(dialog, IDC_SHAFT, kWorkedFields);
+    Click(dialog, IDOK);
+    EXPECT_EQ(m_events, MissingSelectionFileEvents());
+    EXPECT_FALSE(ProgramExists());
+    EXPECT_EQ(g_nCncSystem, 0);
+}
+
+TEST_F(MacroProgramDlgTest, MissingSelectionFileExitsWithCode0)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EnterParabola();
+    EXPECT_EXIT(
+        {
+            ReportToStderrAndExitForReal();
+            CMacroProgramDlg dialog;
+            dialog.Create();
+            Fill(dialog, IDC_SHAFT, kWorkedFields);
+            Click(dialog, IDOK);
+        },
+        testing::ExitedWithCode(0), kMissingSelectionFileStderr);
+}
+
+struct FileFailureCase {
+    const char* what;
+    std::function<void()> prepare;
+};
+
+TEST_F(MacroProgramDlgTest, ProgramFileFailureKeepsTheDialogOpen)
+{
+    const FileFailureCase cases[] = {
+        {"cannot be created",
+         [] { std::filesystem::create_directory(generator::Utf8Path(kProgramFileName)); }},
+        {"disk full",
+         [] { std::filesystem::create_symlink("/dev/full", generator::Utf8Path(kProgramFileName)); }},
+    };
+    for (const FileFailureCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        m_events.clear();
+        std::filesystem::remove_all(generator::Utf8Path(kProgramFileName));
+        c.prepare();
+        EnterParabola();
+        g_nCncSystem = CNC_FANUC;
+        CMacroProgramDlg dialog;
+        dialog.Create();
+        Fill(dialog, IDC_SHAFT, kWorkedFields);
+        Click(dialog, IDOK);
+        EXPECT_EQ(m_events, std::vector<std::string>{"message: 创建代码失败"});
+        EXPECT_FALSE(dialog.IsEnded());
+    }
+}
+
+} // namespace
