@@ -1,5 +1,6 @@
 #include "eval/CMathParser.h"
 
+#include "eval/Arithmetic.h"
 #include "eval/DecimalToDouble.h"
 #include "eval/ParseTables.h"
 #include "eval/SyntaxError.h"
@@ -7,16 +8,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
 
 namespace {
 
 constexpr std::size_t kMaxTextLength = 65535;  // positions and token lengths are 16-bit
-
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
 
 bool IsLetter(char c)
 {
@@ -28,119 +23,42 @@ char ToUpper(char c)
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
+// The code of a one-character operator, TOKEN_ERROR for any other character.
+int OperatorToken(char c)
+{
+    switch (c) {
+    case '+': return TOKEN_PLUS;
+    case '-': return TOKEN_MINUS;
+    case '*': return TOKEN_MULTIPLY;
+    case '/': return TOKEN_DIVIDE;
+    case '^': return TOKEN_POWER;
+    case '(': return TOKEN_LPAREN;
+    case ')': return TOKEN_RPAREN;
+    default: return TOKEN_ERROR;
+    }
+}
+
 bool EqualsIgnoringCase(std::string_view a, std::string_view b)
 {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(),
                       [](char x, char y) { return ToUpper(x) == ToUpper(y); });
 }
 
-// False for a value that is not a number, which thus counts as out of range.
-bool InRange(double v, double dLow, double dHigh)
-{
-    return v >= dLow && v <= dHigh;
-}
-
-bool IsUsableDivisor(double v)
-{
-    return std::fabs(v) >= 1e-6;
-}
-
-// The values whose nearest integer fits in an int.
-bool RoundsIntoInt(double v)
-{
-    return v > -2147483648.5 && v <= 2147483647.5;
-}
-
-std::optional<double> Divide(double a, double b)
-{
-    if (!IsUsableDivisor(b))
-        return std::nullopt;
-    return a / b;
-}
-
-// Through the logarithm, so that a zero or negative base is refused.
-std::optional<double> Power(double dBase, double dExponent)
-{
-    if (dBase < 0)
-        return std::nullopt;
-    const double t = std::log(dBase) * dExponent;
-    if (!InRange(t, -11356, 11356))
-        return std::nullopt;
-    return std::exp(t);
-}
-
-// The remainder of the rounded operands, its sign following the left one.
-std::optional<double> Modulo(double a, double b)
-{
-    if (!IsUsableDivisor(b) || !RoundsIntoInt(a) || !RoundsIntoInt(b))
-        return std::nullopt;
-    const long long nDivisor = CMathParser::RoundToInt(b);
-    if (nDivisor == 0)
-        return std::nullopt;
-    // Wider than int, so that INT_MIN MOD -1 gives 0 instead of overflowing.
-    return static_cast<double>(CMathParser::RoundToInt(a) % nDivisor);
-}
-
-struct Function {
-    std::string_view name;
-    std::optional<double> (*apply)(double v);
-};
-
-// In the order the names are tried: "SQRT" before "SQR".
-constexpr Function kFunctions[] = {
-    {"ABS", [](double v) -> std::optional<double> { return std::fabs(v); }},
-    {"ATAN", [](double v) -> std::optional<double> { return std::atan(v); }},
-    {"COS", [](double v) -> std::optional<double> {
-         return InRange(v, -9e18, 9e18) ? std::optional(std::cos(v)) : std::nullopt;
-     }},
-    {"EXP", [](double v) -> std::optional<double> {
-         return InRange(v, -11356, 11356) ? std::optional(std::exp(v)) : std::nullopt;
-     }},
-    {"LN", [](double v) -> std::optional<double> {
-         return v > 0 ? std::optional(std::log(v)) : std::nullopt;
-     }},
-    {"ROUND", [](double v) -> std::optional<double> {
-         return InRange(v, -1e9, 1e9) ? std::optional<double>(CMathParser::RoundToInt(v)) : std::nullopt;
-     }},
-    {"SIN", [](double v) -> std::optional<double> {
-         return InRange(v, -9e18, 9e18) ? std::optional(std::sin(v)) : std::nullopt;
-     }},
-    {"SQRT", [](double v) -> std::optional<double> {
-         return v >= 0 ? std::optional(std::sqrt(v)) : std::nullopt;
-     }},
-    {"SQR", [](double v) -> std::optional<double> {
-         return InRange(v, 0, 1e246) ? std::optional(std::sqrt(v)) : std::nullopt;
-     }},
-    {"TRUNC", [](double v) -> std::optional<double> {
-         return InRange(v, -1e9, 1e9) ? std::optional<double>(static_cast<int>(v)) : std::nullopt;
-     }},
-    {"NOT", [](double v) -> std::optional<double> { return v > -0.001 && v < 0.001 ? 1.0 : 0.0; }},
-    {"BOOL", [](double v) -> std::optional<double> { return v > -0.001 && v < 0.001 ? 0.0 : 1.0; }},
-    {"SGN", [](double v) -> std::optional<double> { return v > 0 ? 1.0 : 0.0; }},
-};
-
-std::optional<double> ApplyFunction(std::string_view name, double v)
-{
-    for (const Function& function : kFunctions)
-        if (function.name == name)
-            return function.apply(v);
-    return std::nullopt;
-}
-
-// The value of a rule's left side from its popped right side.
-std::optional<double> RuleValue(int nRule, const std::array<ParseItem, eval::kMaxRuleLength>& right)
+// The value of a rule's left side from its right side; false, leaving dValue
+// alone, when the computation is refused.
+bool RuleValue(int nRule, const ParseItem* right, double& dValue)
 {
     switch (nRule) {
-    case 1: return right[0].dValue + right[2].dValue;
-    case 2: return right[0].dValue - right[2].dValue;
-    case 4: return right[0].dValue * right[2].dValue;
-    case 5: return Divide(right[0].dValue, right[2].dValue);
-    case 7: return Power(right[0].dValue, right[2].dValue);
-    case 100: return Modulo(right[0].dValue, right[2].dValue);
-    case 9: return -right[1].dValue;
-    case 14: return right[1].dValue;
-    case 16: return ApplyFunction(right[0].strText, right[2].dValue);
-    default: return right[0].dValue;  // the chain rules 3, 6, 8, 10, 12 and 15
+    case 1: dValue = right[0].dValue + right[2].dValue; return true;
+    case 2: dValue = right[0].dValue - right[2].dValue; return true;
+    case 4: dValue = right[0].dValue * right[2].dValue; return true;
+    case 5: return eval::Divide(right[0].dValue, right[2].dValue, dValue);
+    case 7: return eval::Power(right[0].dValue, right[2].dValue, dValue);
+    case 100: return eval::Modulo(right[0].dValue, right[2].dValue, dValue);
+    case 9: dValue = -right[1].dValue; return true;
+    case 14: dValue = right[1].dValue; return true;
+    case 16: return eval::ApplyFunction(right[0].strText, right[2].dValue, dValue);
+    default: dValue = right[0].dValue; return true;  // the chain rules 3, 6, 8, 10, 12 and 15
     }
 }
 
@@ -172,30 +90,20 @@ bool CMathParser::FindVariable(std::string_view strName, double* pdValue) const
     return false;
 }
 
-std::string_view CMathParser::IdentifierAtPos() const
-{
-    std::size_t nEnd = m_nPos;
-    while (nEnd < m_strExpr.size()
-           && (IsLetter(m_strExpr[nEnd]) || IsDigit(m_strExpr[nEnd]) || m_strExpr[nEnd] == '_'))
-        ++nEnd;
-    return std::string_view(m_strExpr).substr(m_nPos, nEnd - m_nPos);
-}
-
 // The whole identifier must equal the keyword: "SQRT" is never "SQR" and "T".
-bool CMathParser::MatchKeyword(std::string_view strKeyword)
+bool CMathParser::MatchKeyword(std::string_view strIdentifier, std::string_view strKeyword)
 {
-    if (IdentifierAtPos() != strKeyword)
+    if (strIdentifier != strKeyword)
         return false;
     m_token.strText = strKeyword;
     m_nPos = static_cast<std::uint16_t>(m_nPos + strKeyword.size());
     return true;
 }
 
-bool CMathParser::ReadVariable(double* pdValue)
+bool CMathParser::ReadVariable(std::string_view strIdentifier, double* pdValue)
 {
-    const std::string_view identifier = IdentifierAtPos();
-    m_nPos = static_cast<std::uint16_t>(m_nPos + identifier.size());
-    return FindVariable(identifier, pdValue);
+    m_nPos = static_cast<std::uint16_t>(m_nPos + strIdentifier.size());
+    return FindVariable(strIdentifier, pdValue);
 }
 
 int CMathParser::NextToken()
@@ -211,19 +119,14 @@ int CMathParser::NextToken()
     int nToken = TOKEN_ERROR;
     if (c == '!')
         nToken = TOKEN_BANG;
-    else if (IsDigit(c) || c == '.')
+    else if (eval::IsDecimalDigit(c) || c == '.')
         nToken = ScanNumber();
     else if (IsLetter(c))
         nToken = ScanIdentifier();
     else {
-        constexpr std::string_view kOperators = "+-*/^()";
-        constexpr int kOperatorCodes[] = {TOKEN_PLUS, TOKEN_MINUS, TOKEN_MULTIPLY, TOKEN_DIVIDE,
-                                          TOKEN_POWER, TOKEN_LPAREN, TOKEN_RPAREN};
-        const std::size_t nOperator = kOperators.find(c);
-        if (nOperator != std::string_view::npos) {
+        nToken = OperatorToken(c);
+        if (nToken != TOKEN_ERROR)
             ++m_nPos;
-            nToken = kOperatorCodes[nOperator];
-        }
     }
     if (nToken == TOKEN_ERROR || nToken == TOKEN_BANG)
         m_nTokenLen = 0;
@@ -239,7 +142,7 @@ int CMathParser::ScanNumber()
     const std::size_t nLength = m_strExpr.size();
     std::size_t i = nStart;
     bool bPoint = false;
-    while (i < nLength && (IsDigit(m_strExpr[i]) || (m_strExpr[i] == '.' && !bPoint))) {
+    while (i < nLength && (eval::IsDecimalDigit(m_strExpr[i]) || (m_strExpr[i] == '.' && !bPoint))) {
         bPoint = bPoint || m_strExpr[i] == '.';
         ++i;
     }
@@ -249,7 +152,7 @@ int CMathParser::ScanNumber()
         ++i;
         if (i < nLength && (m_strExpr[i] == '+' || m_strExpr[i] == '-'))
             ++i;
-        for (int nDigits = 0; nDigits < 4 && i < nLength && IsDigit(m_strExpr[i]); ++nDigits)
+        for (int nDigits = 0; nDigits < 4 && i < nLength && eval::IsDecimalDigit(m_strExpr[i]); ++nDigits)
             ++i;
     }
     m_token.dValue = eval::DecimalToDouble(std::string_view(m_strExpr).substr(nStart, i - nStart));
@@ -257,14 +160,20 @@ int CMathParser::ScanNumber()
     return TOKEN_OPERAND;
 }
 
+// An identifier is the longest run of letters, digits and "_" from a letter.
 int CMathParser::ScanIdentifier()
 {
-    for (const Function& function : kFunctions)
-        if (MatchKeyword(function.name))
+    std::size_t nEnd = m_nPos;
+    while (nEnd < m_strExpr.size()
+           && (IsLetter(m_strExpr[nEnd]) || eval::IsDecimalDigit(m_strExpr[nEnd]) || m_strExpr[nEnd] == '_'))
+        ++nEnd;
+    const std::string_view identifier = std::string_view(m_strExpr).substr(m_nPos, nEnd - m_nPos);
+    for (const std::string_view name : eval::kFunctionNames)
+        if (MatchKeyword(identifier, name))
             return TOKEN_FUNCTION;
-    if (MatchKeyword("MOD"))
+    if (MatchKeyword(identifier, "MOD"))
         return TOKEN_MOD;
-    return ReadVariable(&m_token.dValue) ? TOKEN_OPERAND : TOKEN_ERROR;
+    return ReadVariable(identifier, &m_token.dValue) ? TOKEN_OPERAND : TOKEN_ERROR;
 }
 
 void CMathParser::Push(const ParseItem& item)
@@ -273,13 +182,44 @@ void CMathParser::Push(const ParseItem& item)
         m_nError = SYNTAX_STACK_FULL;
         return;
     }
-    m_stack[++m_nTop] = item;
+    // Member by member: one wide copy would load the code just stored as a byte,
+    // which the processor cannot forward from the store and stalls on.
+    ParseItem& top = m_stack[++m_nTop];
+    top.nCode = item.nCode;
+    top.dValue = item.dValue;
+    top.strText = item.strText;
 }
 
-// The tables never pop below the bottom item (see ParseTablesCheck.cpp).
-void CMathParser::Pop(ParseItem& item)
+// The popped items stay readable, in pushed order, until the next push. The
+// tables never pop below the bottom item (see ParseTablesCheck.cpp).
+const ParseItem* CMathParser::Pop(int nCount)
 {
-    item = m_stack[m_nTop--];
+    m_nTop -= nCount;
+    return &m_stack[m_nTop + 1];
+}
+
+void CMathParser::Shift(int nState)
+{
+    m_token.nCode = static_cast<std::uint8_t>(nState);
+    Push(m_token);
+    m_nTokenType = NextToken();
+}
+
+// A refused computation leaves the value alone; the parse goes on and the
+// result will be 0.
+int CMathParser::Reduce(int nRule)
+{
+    const ParseItem* right = Pop(eval::RuleOf(nRule).nLength);
+    if (!RuleValue(nRule, right, m_token.dValue))
+        m_bMathError = 1;
+    m_token.nCode = static_cast<std::uint8_t>(GotoState(nRule));
+    Push(m_token);
+    return m_token.nCode;
+}
+
+int CMathParser::GotoState(int nRule) const
+{
+    return eval::GotoOf(eval::RuleOf(nRule).nLeft, m_stack[m_nTop].nCode);
 }
 
 void CMathParser::Evaluate()
@@ -294,15 +234,18 @@ void CMathParser::Evaluate()
     } else {
         Push(ParseItem{});
         m_nTokenType = NextToken();
+        // The top item's state, kept at hand instead of read back from the stack.
+        int nState = 0;
         bool bDone = false;
         while (!bDone && m_nError == 0) {
-            const eval::Action action = eval::kAction[m_stack[m_nTop].nCode][m_nTokenType];
+            const eval::Action action = eval::kAction[nState][m_nTokenType];
             switch (action.kind) {
             case eval::ActionKind::Shift:
                 Shift(action.nArg);
+                nState = action.nArg;
                 break;
             case eval::ActionKind::Reduce:
-                Reduce(action.nArg);
+                nState = Reduce(action.nArg);
                 break;
             case eval::ActionKind::Error:
                 m_nError = action.nArg;
@@ -325,34 +268,6 @@ void CMathParser::Evaluate()
     } else {
         m_dResult = m_stack[m_nTop].dValue;
     }
-}
-
-void CMathParser::Shift(int nState)
-{
-    m_token.nCode = static_cast<std::uint8_t>(nState);
-    Push(m_token);
-    m_nTokenType = NextToken();
-}
-
-// A refused computation leaves the value alone; the parse goes on and the
-// result will be 0.
-void CMathParser::Reduce(int nRule)
-{
-    const eval::Rule& rule = eval::RuleOf(nRule);
-    std::array<ParseItem, eval::kMaxRuleLength> right;
-    for (int i = rule.nLength - 1; i >= 0; --i)
-        Pop(right[i]);
-    if (const std::optional<double> value = RuleValue(nRule, right))
-        m_token.dValue = *value;
-    else
-        m_bMathError = 1;
-    m_token.nCode = static_cast<std::uint8_t>(GotoState(nRule));
-    Push(m_token);
-}
-
-int CMathParser::GotoState(int nRule) const
-{
-    return eval::GotoOf(eval::RuleOf(nRule).nLeft, m_stack[m_nTop].nCode);
 }
 
 int CMathParser::RoundToInt(double v)

@@ -22,6 +22,8 @@ public:
     void AddVariable(double dValue, const std::string& strName);
 
     // Parses and evaluates the text; may be called again with the same outcome.
+    // A text longer than 65535 characters, beyond the 16-bit positions, is a
+    // syntax error.
     void Evaluate();
 
     // The nearest integer, a tie going to the lower neighbour (2.5 → 2, -2.5 → -3).
@@ -34,31 +36,32 @@ private:
     static constexpr int kStackSize = 100;
 
     bool FindVariable(std::string_view strName, double* pdValue) const;
-    bool MatchKeyword(std::string_view strKeyword);
-    bool ReadVariable(double* pdValue);
+    bool MatchKeyword(std::string_view strIdentifier, std::string_view strKeyword);
+    bool ReadVariable(std::string_view strIdentifier, double* pdValue);
     int NextToken();
     int ScanNumber();
     int ScanIdentifier();
-    std::string_view IdentifierAtPos() const;
 
     void Push(const ParseItem& item);
-    void Pop(ParseItem& item);
-    void Shift(int nState);
-    void Reduce(int nRule);
+    const ParseItem* Pop(int nCount);
+    // Inline, and defined before Evaluate, their one caller, so that the parse
+    // loop runs without calls.
+    inline void Shift(int nState);
+    inline int Reduce(int nRule);  // gives the state pushed
     int GotoState(int nRule) const;
 
-    std::string m_strExpr;  // upper-cased at construction
-    ParseItem m_token;      // the lookahead's value or keyword; a reduction's result
-    int m_bMathError = 0;
+    std::string m_strExpr;            // upper-cased at construction
+    ParseItem m_token;                // the lookahead's value or keyword; a reduction's result
+    int m_bMathError = 0;             // a computation was refused, or "!" met
     std::array<ParseItem, kStackSize> m_stack;
-    int m_nTop = -1;
-    int m_nError = 0;             // a SyntaxError code
-    std::uint16_t m_nTokenLen = 0;  // the last token's length; its start while it is scanned
-    int m_nTokenType = 0;
+    int m_nTop = -1;                  // -1 while the stack is empty
+    int m_nError = 0;                 // a SyntaxError code, 0 for none
+    std::uint16_t m_nTokenLen = 0;    // the last token's length; its start while it is scanned
+    int m_nTokenType = 0;             // the lookahead's TokenCode
     std::vector<ParseVar> m_varList;  // in the order added
-    std::uint16_t m_nPos = 0;
+    std::uint16_t m_nPos = 0;         // the next character to read
 
 public:
-    int m_bError = 0;
-    double m_dResult = 0;
+    int m_bError = 0;      // 1 when the last Evaluate met a syntax or math error
+    double m_dResult = 0;  // the last Evaluate's value; 0 after an error
 };

@@ -10,4 +10,10 @@ namespace eval {
 
 double DecimalToDouble(std::string_view text);
 
+// "0" to "9" only, whatever the locale.
+constexpr bool IsDecimalDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
 } // namespace eval

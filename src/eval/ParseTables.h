@@ -53,19 +53,20 @@ inline constexpr Rule kRules[] = {
     {100, SYMBOL_F, 3, {SYMBOL_F, TOKEN_MOD, SYMBOL_F}},
 };
 
-constexpr std::array<std::int8_t, kMaxRuleNumber + 1> BuildRuleIndex()
+// The rules by number, so that a reduction finds its rule in one step; numbers
+// without a rule hold nNumber 0.
+constexpr std::array<Rule, kMaxRuleNumber + 1> BuildRulesByNumber()
 {
-    std::array<std::int8_t, kMaxRuleNumber + 1> index{};
-    index.fill(-1);
-    for (std::size_t i = 0; i < std::size(kRules); ++i)
-        index[kRules[i].nNumber] = static_cast<std::int8_t>(i);
-    return index;
+    std::array<Rule, kMaxRuleNumber + 1> rules{};
+    for (const Rule& rule : kRules)
+        rules[rule.nNumber] = rule;
+    return rules;
 }
-inline constexpr auto kRuleIndex = BuildRuleIndex();  // rule number → place in kRules, -1 if none
+inline constexpr auto kRulesByNumber = BuildRulesByNumber();
 
 constexpr const Rule& RuleOf(int nRule)
 {
-    return kRules[kRuleIndex[nRule]];
+    return kRulesByNumber[nRule];
 }
 
 enum class ActionKind : std::uint8_t { None, Shift, Reduce, Error, Accept, Stop };

@@ -100,7 +100,7 @@ constexpr bool EveryReductionFitsItsRule()
 {
     for (int s = 0; s < kStateCount; ++s) {
         for (const Action& action : kAction[s])
-            if (action.kind == ActionKind::Reduce && (action.nArg > kMaxRuleNumber || kRuleIndex[action.nArg] < 0))
+            if (action.kind == ActionKind::Reduce && (action.nArg > kMaxRuleNumber || RuleOf(action.nArg).nNumber != action.nArg))
                 return false;
         for (const Rule& rule : kRules) {
             bool bUsed = false;

@@ -1,0 +1,18 @@
+#pragma once
+// The evaluator's computations. Each gives false, and leaves dValue alone, when
+// it refuses its operands: that is a math error, and the evaluation's result 0.
+
+#include <string_view>
+
+namespace eval {
+
+// In the order the tokenizer tries them, so that "SQRT" is found before "SQR".
+inline constexpr std::string_view kFunctionNames[] = {"ABS", "ATAN", "COS", "EXP", "LN", "ROUND", "SIN",
+                                                      "SQRT", "SQR", "TRUNC", "NOT", "BOOL", "SGN"};
+
+bool Divide(double a, double b, double& dValue);
+bool Power(double dBase, double dExponent, double& dValue);
+bool Modulo(double a, double b, double& dValue);
+bool ApplyFunction(std::string_view name, double v, double& dValue);
+
+} // namespace eval
