@@ -33,17 +33,19 @@ void GifWriter::AddLoop()
     Put({0});
 }
 
-void GifWriter::AddFrame(std::span<const std::uint8_t> indices, int delay, int disposal)
+void GifWriter::AddFrame(std::span<const std::uint8_t> indices, int delay, int disposal, FrameRect rect)
 {
+    if (rect.width == 0)
+        rect = {0, 0, m_nWidth, m_nHeight};
     Put({0x21, 0xF9, 4, disposal << 2});
     PutWord(delay);
     Put({0, 0});
 
     Put({0x2C});
-    PutWord(0);
-    PutWord(0);
-    PutWord(m_nWidth);
-    PutWord(m_nHeight);
+    PutWord(rect.left);
+    PutWord(rect.top);
+    PutWord(rect.width);
+    PutWord(rect.height);
     Put({0, m_nMinCodeSize});
     const std::vector<std::uint8_t> code = EncodeLzw(indices, m_nMinCodeSize);
     for (std::size_t at = 0; at < code.size(); at += 255) {

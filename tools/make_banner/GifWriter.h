@@ -1,5 +1,5 @@
 #pragma once
-// Writes a GIF89a with a global colour table, a loop extension and full frames.
+// Writes a GIF89a with a global colour table, a loop extension and its frames.
 
 #include <initializer_list>
 #include <cstdint>
@@ -15,8 +15,11 @@ public:
 
     // Endless repetition for players that honour it.
     void AddLoop();
-    // One full-size frame of colour indices, row by row, with its control extension.
-    void AddFrame(std::span<const std::uint8_t> indices, int delay, int disposal);
+    struct FrameRect {
+        int left, top, width, height; // a width of 0: the whole screen
+    };
+    // One frame of colour indices, row by row, with its control extension.
+    void AddFrame(std::span<const std::uint8_t> indices, int delay, int disposal, FrameRect rect = {});
     // Appends the trailer and hands over the file.
     std::vector<std::uint8_t> Finish();
 

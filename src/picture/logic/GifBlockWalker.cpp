@@ -11,9 +11,6 @@ namespace {
 constexpr int kHeaderSize = 6;
 constexpr int kScreenDescSize = 7;
 constexpr int kBlocksStart = kHeaderSize + kScreenDescSize;
-constexpr int kControlExtSize = 8;
-constexpr int kImageDescSize = 10;
-constexpr int kImageFixedSize = kImageDescSize + 1; // and the LZW code size byte
 constexpr std::uint8_t kTrailer = 0x3B;
 
 } // namespace
@@ -59,48 +56,36 @@ void CGifBlockWalker::RewindBlocks()
 
 GifBlockKind CGifBlockWalker::PeekBlockKind() const
 {
-    // A block whose fixed fields do not fit counts as unknown, so no later read of
-    // them can leave the data.
-    auto fits = [this](int length, GifBlockKind kind) {
-        return FitsAt(m_nDataPos, length) ? kind : GifBlockKind::Unknown;
-    };
+    GifBlockKind kind = GifBlockKind::Unknown;
     switch (ByteAt(m_nDataPos)) {
-    case 0x2C:
-        // The descriptor's packed field tells how long the local table is.
-        if (!FitsAt(m_nDataPos, kImageDescSize))
-            return GifBlockKind::Unknown;
-        return fits(kImageFixedSize + LocalTableSize(), GifBlockKind::Image);
-    case kTrailer:
-        return GifBlockKind::Trailer;
+    case 0x2C: kind = GifBlockKind::Image; break;
+    case kTrailer: kind = GifBlockKind::Trailer; break;
     case 0x21:
         switch (ByteAt(m_nDataPos + 1)) {
-        case 0xFF: return fits(14, GifBlockKind::ApplicationExt);
-        case 0xFE: return fits(3, GifBlockKind::CommentExt);
-        case 0xF9: return fits(kControlExtSize, GifBlockKind::ControlExt);
-        case 0x01: return fits(15, GifBlockKind::PlainTextExt);
-        default: return GifBlockKind::Unknown;
+        case 0xFF: kind = GifBlockKind::ApplicationExt; break;
+        case 0xFE: kind = GifBlockKind::CommentExt; break;
+        case 0xF9: kind = GifBlockKind::ControlExt; break;
+        case 0x01: kind = GifBlockKind::PlainTextExt; break;
         }
-    default:
-        return GifBlockKind::Unknown;
+        break;
     }
+    // A block whose fixed fields do not fit counts as unknown, so no later read of
+    // them can leave the data.
+    if (kind == GifBlockKind::Unknown || !FitsAt(m_nDataPos, FixedLength(kind)))
+        return GifBlockKind::Unknown;
+    return kind;
 }
 
 int CGifBlockWalker::BlockLength() const
 {
-    auto withChain = [this](int fixed) {
-        const int chain = SubBlocksLength(m_nDataPos + fixed);
-        return chain > 0 ? fixed + chain : 0;
-    };
-    switch (PeekBlockKind()) {
-    case GifBlockKind::ApplicationExt: return withChain(14);
-    case GifBlockKind::CommentExt: return withChain(2);
-    case GifBlockKind::ControlExt: return kControlExtSize;
-    case GifBlockKind::PlainTextExt: return withChain(15);
-    case GifBlockKind::Image: return withChain(kImageFixedSize + LocalTableSize());
-    case GifBlockKind::Trailer: return 1;
-    case GifBlockKind::Unknown: break;
-    }
-    return -1;
+    const GifBlockKind kind = PeekBlockKind();
+    if (kind == GifBlockKind::Unknown)
+        return -1;
+    const int fixed = FixedLength(kind);
+    if (kind == GifBlockKind::ControlExt || kind == GifBlockKind::Trailer)
+        return fixed;
+    const int chain = SubBlocksLength(m_nDataPos + fixed);
+    return chain > 0 ? fixed + chain : 0;
 }
 
 int CGifBlockWalker::SubBlocksLength(int position) const
@@ -253,13 +238,29 @@ int CGifBlockWalker::ControlExtFlag(int selector) const
     }
 }
 
+// Bytes before the block's sub-block chain; the whole block for the kinds without one.
+int CGifBlockWalker::FixedLength(GifBlockKind kind) const
+{
+    switch (kind) {
+    case GifBlockKind::ApplicationExt: return 14;
+    case GifBlockKind::CommentExt: return 2;
+    case GifBlockKind::ControlExt: return 8;
+    case GifBlockKind::PlainTextExt: return 15;
+    case GifBlockKind::Image: return 11 + LocalTableSize(); // descriptor, table, LZW code size
+    case GifBlockKind::Trailer: return 1;
+    case GifBlockKind::Unknown: break;
+    }
+    return 0;
+}
+
 bool CGifBlockWalker::FitsAt(int position, int length) const
 {
     return m_pGifData && position >= 0 && length >= 0
         && static_cast<long long>(position) + length <= m_nDataSize;
 }
 
-// Reads outside the data give 0; callers classify blocks before they rely on a value.
+// Reads outside the data give 0. A cut image descriptor thus reads as having no
+// local table, and its fixed fields still do not fit.
 int CGifBlockWalker::ByteAt(int position) const
 {
     return FitsAt(position, 1) ? m_pGifData[position] : 0;

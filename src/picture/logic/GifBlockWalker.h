@@ -54,6 +54,7 @@ private:
     bool PassFrame(int& nStart, GifFrameInfo& info);
     bool PassExtensionsBeforeFrame();
     bool PassBlocksBeforeGraphic();
+    int FixedLength(GifBlockKind kind) const;
     bool FitsAt(int position, int length) const;
     int ByteAt(int position) const;
     int WordAt(int position) const;

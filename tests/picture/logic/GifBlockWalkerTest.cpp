@@ -182,6 +182,8 @@ TEST(GifBlockWalker, ClassifiesAndMeasuresBlocks)
         {"image descriptor cut", GifBytes(start).Raw({0x2C, 0, 0, 0, 0, 1, 0, 1}), GifBlockKind::Unknown, -1},
         {"local table past the end", GifBytes(start).Image(0, 0, 1, 1, 0x87, 0).Cut(400), GifBlockKind::Unknown, -1},
         {"chain without terminator", GifBytes(start).Image(0, 0, 1, 1).Cut(1), GifBlockKind::Image, 0},
+        {"comment without chain", GifBytes(start).Raw({0x21, 0xFE}), GifBlockKind::CommentExt, 0},
+        {"plain text one byte short of its chain", GifBytes(start).PlainText().Cut(8), GifBlockKind::Unknown, -1},
         {"sub-block past the end", GifBytes(start).Comment("hi").Cut(2), GifBlockKind::CommentExt, 0},
         {"application extension without chain", GifBytes(start).Application().Cut(5), GifBlockKind::ApplicationExt, 0},
     };
@@ -224,6 +226,9 @@ TEST(GifBlockWalker, CountsAndExtractsFrames)
          {{0, 0, kNone, 0, 1, 1, 0, 0}, {1, 2, 4, 0, 3, 4, 1, 2}}},
         {"chain without terminator", GifBytes(s).Image(0, 0, 1, 1).Control(4, 0).Image(1, 2, 3, 4).Cut(1),
          {{0, 0, kNone, 0, 1, 1, 0, 0}}},
+        {"a frame without control extension after one with",
+         GifBytes(s).Control(5, 3).Image(0, 0, 1, 1).Image(0, 0, 2, 2).Trailer(),
+         {{0, 1, 5, 3, 1, 1, 0, 0}, {2, 2, kNone, 0, 2, 2, 0, 0}}},
         {"plain text keeps the previous size and offset",
          GifBytes(s).Control(3, 1).Image(4, 5, 6, 7).Control(2, 2).PlainText().Trailer(),
          {{0, 1, 3, 1, 6, 7, 4, 5}, {2, 3, 2, 2, 6, 7, 4, 5}}},

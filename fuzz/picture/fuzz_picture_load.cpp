@@ -1,0 +1,39 @@
+// Loads arbitrary bytes into the picture control from memory, draws them (which
+// starts the animation thread for an animated GIF) and paints the result.
+
+#include "picture/AnimatedPicture.h"
+
+#include <QApplication>
+#include <QImageReader>
+
+#include <cstddef>
+#include <cstdint>
+
+namespace {
+
+// Kept to the end of the process: a QApplication torn down by the exit handlers
+// would outlive parts of Qt it still needs.
+QApplication* g_app = nullptr;
+picture::CAnimatedPicture* g_picture = nullptr;
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    g_app = new QApplication(*argc, *argv);
+    // Small pictures keep the runs fast; larger ones are refused by the decoder.
+    QImageReader::setAllocationLimit(16);
+    // One control for every input, so that each load also replaces a previous picture.
+    g_picture = new picture::CAnimatedPicture;
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (g_picture->Load({data, size}))
+        g_picture->Draw();
+    g_picture->grab();
+    g_picture->StopAnimation();
+    return 0;
+}

@@ -1,0 +1,338 @@
+#include "picture/AnimatedPicture.h"
+
+#include "picture/logic/FrameWait.h"
+#include "picture/logic/GifBlockWalker.h"
+#include "platform/MulDiv.h"
+#include "platform/Resources.h"
+#include "platform/Trace.h"
+
+#include <QMetaObject>
+#include <QPainter>
+#include <QPalette>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <new>
+#include <string>
+#include <system_error>
+
+namespace picture {
+
+namespace {
+
+constexpr int kHimetricPerInch = 2540;
+constexpr std::chrono::milliseconds kStopWait{5000};
+// Every frame is decoded to the whole logical screen; beyond this many bytes of
+// decoded frames the rest of an animation is left out rather than exhausting memory.
+constexpr std::int64_t kMaxDecodedBytes = std::int64_t{128} << 20;
+
+std::span<const std::uint8_t> Bytes(const QByteArray& data)
+{
+    return {reinterpret_cast<const std::uint8_t*>(data.constData()), static_cast<std::size_t>(data.size())};
+}
+
+// The whole picture, upright: its source rectangle is given from the bottom edge up.
+bool RenderWhole(const platform::Picture& picture, QPainter& painter, QSize size)
+{
+    const long cx = picture.WidthHimetric();
+    const long cy = picture.HeightHimetric();
+    return picture.Render(painter, 0, 0, size.width(), size.height(), 0, cy, cx, -cy);
+}
+
+} // namespace
+
+CAnimatedPicture::CAnimatedPicture(QWidget* parent)
+    : QWidget(parent)
+{
+    // Painting copies the whole back buffer, so the background is never erased first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+// The window goes with the object, so the animation is stopped here, before
+// anything it uses is freed.
+CAnimatedPicture::~CAnimatedPicture()
+{
+    ResetPicture();
+}
+
+bool CAnimatedPicture::Load(std::span<const std::uint8_t> data)
+{
+    ResetPicture();
+    // An empty block is one that cannot be locked.
+    if (data.empty()) {
+        platform::Trace("Load: Error locking memory\n");
+        return false;
+    }
+    const bool loaded = CGifBlockWalker::IsGif(data) ? LoadGif(data) : LoadStill(data);
+    return loaded && CreateBackBuffer(m_sizePicture.width(), m_sizePicture.height());
+}
+
+bool CAnimatedPicture::Load(const char* szFileName)
+{
+    std::ifstream file(szFileName, std::ios::binary | std::ios::ate);
+    std::error_code error;
+    if (!file || std::filesystem::is_directory(szFileName, error)) {
+        platform::Trace("Load (file): Error opening file %s\n", szFileName);
+        return false;
+    }
+    const std::streamoff length = file.tellg();
+    if (length < 0 || !file.seekg(0)) {
+        platform::Trace("Load (file): An exception occured while reading the file %s\n", szFileName);
+        return false;
+    }
+    if (length == 0) {
+        platform::Trace("Load (file): Error locking memory\n");
+        return false;
+    }
+    std::vector<std::uint8_t> bytes;
+    try {
+        bytes.resize(static_cast<std::size_t>(length));
+    } catch (const std::bad_alloc&) {
+        platform::Trace("Load (file): Error allocating memory\n");
+        return false;
+    }
+    if (!file.read(reinterpret_cast<char*>(bytes.data()), length)) {
+        platform::Trace("Load (file): An exception occured while reading the file %s\n", szFileName);
+        return false;
+    }
+    return Load(std::span<const std::uint8_t>(bytes));
+}
+
+bool CAnimatedPicture::Load(const char* szResourceName, const char* szResourceType)
+{
+    return LoadResourceData(platform::LoadResource(szResourceType, szResourceName), szResourceName);
+}
+
+bool CAnimatedPicture::Load(int nResourceId, const char* szResourceType)
+{
+    // A resource given by number is named the way resource scripts write it, "#164".
+    return LoadResourceData(platform::LoadResource(szResourceType, nResourceId),
+                            "#" + std::to_string(nResourceId));
+}
+
+bool CAnimatedPicture::LoadResourceData(const std::optional<QByteArray>& data, const std::string& strName)
+{
+    if (!data) {
+        platform::Trace("Load (resource): Error loading resource %s\n", strName.c_str());
+        return false;
+    }
+    if (data->isEmpty()) {
+        platform::Trace("Load (resource): Error locking memory\n");
+        return false;
+    }
+    return Load(Bytes(*data));
+}
+
+bool CAnimatedPicture::LoadGif(std::span<const std::uint8_t> data)
+{
+    m_bGif = true;
+    CGifBlockWalker walker(data);
+    m_sizePicture = QSize(walker.ScreenWidth(), walker.ScreenHeight());
+
+    walker.RewindBlocks();
+    int count = 0;
+    while (walker.SkipToNextFrame())
+        ++count;
+    if (count == 0)
+        return false;
+    if (count == 1)
+        return LoadWholePicture(data);
+
+    const std::int64_t frameBytes = std::int64_t{4} * m_sizePicture.width() * m_sizePicture.height();
+    walker.RewindBlocks();
+    // One record serves every frame, so a plain text frame keeps the size and
+    // offset of the frame before it.
+    GifFrameInfo info;
+    for (auto gif = walker.ExtractNextFrame(info); !gif.empty(); gif = walker.ExtractNextFrame(info)) {
+        if (std::int64_t(m_frames.size() + 1) * frameBytes > kMaxDecodedBytes)
+            break;
+        auto pPicture = platform::Picture::Load(gif);
+        if (!pPicture)
+            continue;
+        m_frames.push_back({std::move(pPicture), QSize(info.m_nWidth, info.m_nHeight),
+                            QPoint(info.m_nLeft, info.m_nTop), info.m_nDelay, info.m_nDisposal});
+    }
+    return !m_frames.empty();
+}
+
+bool CAnimatedPicture::LoadWholePicture(std::span<const std::uint8_t> data)
+{
+    m_pStaticPicture = platform::Picture::Load(data);
+    return m_pStaticPicture != nullptr;
+}
+
+// Any other format takes its size from its HIMETRIC size at the screen's resolution.
+bool CAnimatedPicture::LoadStill(std::span<const std::uint8_t> data)
+{
+    if (!LoadWholePicture(data))
+        return false;
+    const auto pixels = [](long himetric, int dpi) {
+        return platform::MulDiv(static_cast<int>(himetric), dpi, kHimetricPerInch);
+    };
+    m_sizePicture = QSize(pixels(m_pStaticPicture->WidthHimetric(), logicalDpiX()),
+                          pixels(m_pStaticPicture->HeightHimetric(), logicalDpiY()));
+    return true;
+}
+
+bool CAnimatedPicture::CreateBackBuffer(int cx, int cy)
+{
+    resize(cx, cy);
+    QImage back(cx, cy, QImage::Format_RGB32);
+    if (back.isNull())
+        return false;
+    // The system colours of the original: the button face for the background, the
+    // menu colour for the first fill.
+    back.fill(palette().color(QPalette::Window));
+    const std::lock_guard lock(m_mutex);
+    m_backBuffer = std::move(back);
+    m_clrBack = palette().color(QPalette::Button);
+    m_bReady = true;
+    return true;
+}
+
+bool CAnimatedPicture::Draw()
+{
+    if (!m_bReady) {
+        platform::Trace("Call one of the CAnimatedPicture::Load() member functions before calling Draw()\n");
+        return false;
+    }
+    if (IsMultiFrame()) {
+        // A second Draw while the animation runs would start a second thread on
+        // the same back buffer.
+        if (m_thread.joinable())
+            return true;
+        try {
+            m_thread = std::thread(&CAnimatedPicture::AnimationThreadProc, this);
+        } catch (const std::system_error&) {
+            platform::Trace("Draw: Couldn't start a GIF animation thread\n");
+            return false;
+        }
+        return true;
+    }
+    if (!m_pStaticPicture)
+        return false;
+    {
+        const std::lock_guard lock(m_mutex);
+        QPainter painter(&m_backBuffer);
+        if (!RenderWhole(*m_pStaticPicture, painter, m_sizePicture))
+            return false;
+    }
+    update();
+    return true;
+}
+
+void CAnimatedPicture::AnimationThreadProc()
+{
+    m_bAnimating = true;
+    AnimationLoop();
+    m_bAnimating = false;
+    m_threadEnded.Set();
+}
+
+void CAnimatedPicture::AnimationLoop()
+{
+    const auto exclusive = [this](auto step) {
+        const std::lock_guard lock(m_mutex);
+        QPainter painter(&m_backBuffer);
+        step(painter);
+    };
+    // A stopped run may have left its frame in the back buffer.
+    exclusive([&](QPainter& painter) { DisposeFrame(painter, m_frames[m_nCurFrame]); });
+
+    while (!m_bStopRequest) {
+        const GifFrame& frame = m_frames[m_nCurFrame];
+        exclusive([&](QPainter& painter) {
+            if (frame.m_nDisposal == 3)
+                m_saveArea = m_backBuffer.copy(frame.Rect());
+            // The frame's picture is the whole logical screen; only its rectangle is new.
+            painter.setClipRect(frame.Rect());
+            if (RenderWhole(*frame.m_pPicture, painter, m_sizePicture))
+                RequestRepaint();
+        });
+        if (m_bStopRequest)
+            break;
+        m_stopEvent.WaitFor(FrameWait(frame.m_nDelay));
+        if (m_bStopRequest)
+            break;
+        exclusive([&](QPainter& painter) { DisposeFrame(painter, frame); });
+
+        if (++m_nCurFrame == static_cast<int>(m_frames.size())) {
+            m_nCurFrame = 0;
+            exclusive([&](QPainter& painter) { painter.fillRect(m_backBuffer.rect(), m_clrBack); });
+        }
+    }
+}
+
+void CAnimatedPicture::DisposeFrame(QPainter& painter, const GifFrame& frame)
+{
+    if (frame.m_nDisposal == 2) {
+        painter.fillRect(frame.Rect(), m_clrBack);
+    } else if (frame.m_nDisposal == 3 && !m_saveArea.isNull()) {
+        painter.drawImage(frame.m_frameOffset, m_saveArea);
+        m_saveArea = QImage();
+    }
+}
+
+void CAnimatedPicture::RequestRepaint()
+{
+    // QWidget::update belongs to the window's thread; this only queues the call.
+    QMetaObject::invokeMethod(this, [this] { update(); }, Qt::QueuedConnection);
+}
+
+void CAnimatedPicture::StopAnimation()
+{
+    m_bAnimating = false;
+    m_bStopRequest = true;
+    m_stopEvent.Set();
+    if (m_thread.joinable()) {
+        // Everything the thread uses belongs to this control, so it is waited for
+        // however long it takes; taking longer than the usual limit is reported.
+        if (!m_threadEnded.WaitFor(kStopWait))
+            platform::Trace("StopAnimation: the animation thread has not ended within 5000 ms\n");
+        m_thread.join();
+        m_threadEnded.Reset();
+    }
+    m_stopEvent.Reset();
+    m_bStopRequest = false;
+}
+
+void CAnimatedPicture::ResetPicture()
+{
+    StopAnimation();
+    m_pStaticPicture.reset();
+    m_frames.clear();
+    {
+        const std::lock_guard lock(m_mutex);
+        m_backBuffer = QImage();
+        m_saveArea = QImage();
+        m_clrBack = Qt::white;
+    }
+    m_rcDraw = QRect();
+    m_bReady = false;
+    m_bGif = false;
+    m_nCurFrame = 0;
+}
+
+void CAnimatedPicture::SetBackColor(const QColor& clr)
+{
+    if (!m_bReady)
+        return;
+    const std::lock_guard lock(m_mutex);
+    m_clrBack = clr;
+    m_backBuffer.fill(clr);
+}
+
+void CAnimatedPicture::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const std::lock_guard lock(m_mutex);
+    if (m_backBuffer.isNull())
+        return;
+    if (m_rcDraw.width() > 0)
+        painter.drawImage(QPoint(0, 0), m_backBuffer, m_rcDraw);
+    else
+        painter.drawImage(QPoint(0, 0), m_backBuffer);
+}
+
+} // namespace picture

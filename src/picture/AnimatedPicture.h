@@ -1,0 +1,100 @@
+#pragma once
+// A picture control: shows a still picture, or plays an animated GIF frame by frame
+// on a worker thread. The worker renders into the back buffer and queues repaints;
+// painting only copies the back buffer to the screen. Failures are reported as
+// trace lines only.
+
+#include "picture/GifFrame.h"
+#include "platform/ManualResetEvent.h"
+#include "platform/Picture.h"
+
+#include <QByteArray>
+#include <QColor>
+#include <QImage>
+#include <QRect>
+#include <QSize>
+#include <QWidget>
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <span>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace picture {
+
+class CAnimatedPicture : public QWidget {
+public:
+    explicit CAnimatedPicture(QWidget* parent = nullptr);
+    ~CAnimatedPicture() override;
+
+    // Each form stops any animation and drops the current picture once its data is
+    // in hand; a file or resource that cannot be read leaves the control as it was.
+    bool Load(std::span<const std::uint8_t> data);
+    bool Load(const char* szFileName); // not null
+    bool Load(const char* szResourceName, const char* szResourceType);
+    bool Load(int nResourceId, const char* szResourceType);
+
+    // Starts the animation (more than one frame) or renders the still picture.
+    bool Draw();
+    // Ends the animation; a later Draw goes on from the frame it stopped at.
+    void StopAnimation();
+    void ResetPicture();
+
+    QSize GetPictureSize() const { return m_sizePicture; }
+    bool HasGifData() const { return m_bGif; }
+    bool IsMultiFrame() const { return m_bGif && m_frames.size() > 1; }
+    bool IsAnimating() const { return m_bAnimating; }
+    int GetFrameTotal() const { return IsMultiFrame() ? static_cast<int>(m_frames.size()) : 0; }
+
+    QColor GetBackColor() const { return m_clrBack; }
+    // Only with a picture loaded: fills the whole back buffer at once.
+    void SetBackColor(const QColor& clr);
+
+    // The part of the back buffer that painting shows; a width of 0 or less shows it all.
+    void SetDrawRect(const QRect& rc) { m_rcDraw = rc; }
+    QRect GetDrawRect() const { return m_rcDraw; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool LoadResourceData(const std::optional<QByteArray>& data, const std::string& strName);
+    bool LoadGif(std::span<const std::uint8_t> data);
+    bool LoadStill(std::span<const std::uint8_t> data);
+    bool LoadWholePicture(std::span<const std::uint8_t> data);
+    bool CreateBackBuffer(int cx, int cy);
+    void AnimationThreadProc();
+    void AnimationLoop();
+    // Undoes what the frame left in the back buffer, by its disposal method.
+    void DisposeFrame(QPainter& painter, const GifFrame& frame);
+    void RequestRepaint();
+
+    QRect m_rcDraw;
+    QSize m_sizePicture;
+    QColor m_clrBack = Qt::white;
+    int m_nCurFrame = 0;
+    bool m_bGif = false;
+    std::atomic<bool> m_bAnimating = false;
+    std::atomic<bool> m_bStopRequest = false;
+    bool m_bReady = false;
+
+    // The back buffer and the save area are shared with the animation thread, and
+    // m_clrBack is read by it: all three only under m_mutex.
+    std::mutex m_mutex;
+    QImage m_backBuffer;
+    QImage m_saveArea; // what a frame with disposal method 3 covered
+
+    std::thread m_thread;
+    platform::ManualResetEvent m_stopEvent;
+    platform::ManualResetEvent m_threadEnded;
+
+    std::unique_ptr<platform::Picture> m_pStaticPicture;
+    std::vector<GifFrame> m_frames;
+};
+
+} // namespace picture
