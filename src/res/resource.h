@@ -21,17 +21,13 @@ constexpr int IDD_HYPERBOLA_NOTES = 190;
 constexpr int IDD_PARABOLA_NOTES = 192;
 constexpr int IDD_CURVE_CHECK = 194;
 
-// Pictures and strings
+// Pictures
 constexpr int IDR_MAINFRAME = 128;      // icon
-constexpr int IDS_ABOUTBOX = 101;       // "关于 VORNA(&A)..."
 constexpr int IDR_GIF_BANNER = 164;     // resource type "Gif"
 constexpr int IDB_ELLIPSE_NOTES = 189;
 constexpr int IDB_HYPERBOLA_NOTES = 191;
 constexpr int IDB_PARABOLA_NOTES = 196;
 constexpr int IDB_CURVE_CHECK = 197;
-
-// System menu command of the About entry
-constexpr int IDM_ABOUTBOX = 0x0010;
 
 // Controls common to every dialog
 constexpr int IDC_STATIC = -1;

@@ -7,12 +7,19 @@ namespace curves {
 namespace {
 
 // The range, as typed, may span at most one period 3.1415926/b; a negative b spans
-// none. With b = 0 the quotient is infinite and every range passes.
+// none. A zero b is left to the callers: its quotient's sign would follow the sign of
+// the zero.
 bool WithinPeriod(const CurveFields& f)
 {
     const double typedB = -static_cast<double>(*f.b);
     const double range = static_cast<double>(*f.zEnd) - static_cast<double>(*f.zStart);
     return 3.1415926 / typedB >= range;
+}
+
+// With b = 0 the tangent is the constant radius d, a curve like any other.
+bool TangentCheck(const CurveFields& f)
+{
+    return *f.b == 0.0f || WithinPeriod(f);
 }
 
 // With b = 0 the cotangent's divisor sin(0) is zero at every depth: no point of the
@@ -54,10 +61,9 @@ const CurveKind kCosineCurve{
     .formulaKind = FORMULA_TRIG,
 };
 
-// With b = 0 the tangent is the constant radius d, a curve like any other.
 const CurveKind kTangentCurve{
     .negated = {&CurveFields::a, &CurveFields::b, &CurveFields::c},
-    .check = WithinPeriod,
+    .check = TangentCheck,
     .checkMessage = kPeriodMessage,
     .templates = {.x = "%g*sin(%g*(x-%g))/cos(%g*(x-%g))+%g",
                   .hash = "#3=%g*SIN[%g*[#2-%g]]/COS[%g*[#2-%g]]+%g",

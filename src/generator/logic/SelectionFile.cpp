@@ -51,6 +51,10 @@ std::optional<int> ReadSelectionFile()
         if (c == '\n')
             break;
     }
+    // A path that opens but cannot be read (a folder of that name) is as broken
+    // an installation as a missing file.
+    if (in.bad())
+        return std::nullopt;
     return ParseSelectionCode(line);
 }
 

@@ -15,7 +15,8 @@ inline constexpr const char* kSelectionFilePath = "数控系统/保存选择数�
 int ParseSelectionCode(std::string_view text);
 
 // The saved code: at most 19 characters of the file's first line, line end
-// included, through ParseSelectionCode. None when the file cannot be opened.
+// included, through ParseSelectionCode. None when the file cannot be opened or
+// read.
 std::optional<int> ReadSelectionFile();
 
 // Replaces the file's content with `code` and CR LF; false when the file cannot

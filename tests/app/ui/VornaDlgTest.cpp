@@ -2,6 +2,7 @@
 #include "app/VORNADlg.h"
 #include "curves/CurveState.h"
 #include "curves/shitu.h"
+#include "picture/AnimatedPicture.h"
 #include "platform/CDialog.h"
 #include "platform/MessageBox.h"
 #include "platform/Shell.h"
@@ -117,6 +118,19 @@ TEST_F(MainDialogTest, EscapeAndEnterDoNothing)
         }
     }
     EXPECT_TRUE(m_opened.empty()) << "no button was pressed";
+}
+
+// The window's icon is set and the banner plays in its control, which nothing shows;
+// TearDown then destroys the window while the banner's thread runs.
+TEST_F(MainDialogTest, StartUpSetsTheIconAndStartsTheHiddenBanner)
+{
+    EXPECT_FALSE(m_dialog->windowIcon().isNull());
+    auto* banner = dynamic_cast<picture::CAnimatedPicture*>(m_dialog->GetDlgItem(IDC_BANNER));
+    ASSERT_NE(banner, nullptr);
+    EXPECT_TRUE(banner->isHidden());
+    EXPECT_EQ(banner->GetFrameTotal(), 40);
+    EXPECT_EQ(banner->GetPictureSize(), QSize(500, 28));
+    EXPECT_TRUE(WaitFor([banner] { return banner->IsAnimating(); }, 2000));
 }
 
 TEST_F(MainDialogTest, CloseBoxEndsTheRun)

@@ -101,6 +101,7 @@ const CheckRow kPeriodRows[] = {
     {"negative b", kTangent, {.z1 = 0, .z2 = -1, .b = -1}, Outcome::OwnCheck},
     {"negative b, equal ends", kTangent, {.z1 = -1, .z2 = -1, .b = -1}, Outcome::OwnCheck},
     {"zero b", kTangent, {.z1 = 0, .z2 = -1000, .b = 0}, Outcome::Accepted},
+    {"zero b with its sign bit set", kTangent, {.z1 = 0, .z2 = -1000, .b = -0.0f}, Outcome::Accepted},
     {"exactly one period", kCotangent, {.z1 = kPeriodZ1, .z2 = kPeriodZ2, .b = kPeriodB}, Outcome::Accepted},
     {"just beyond one period", kCotangent, {.z1 = -1e-07f, .z2 = -3.1415927f, .b = 1}, Outcome::OwnCheck},
     {"negative b", kCotangent, {.z1 = 0, .z2 = -1, .b = -1}, Outcome::OwnCheck},

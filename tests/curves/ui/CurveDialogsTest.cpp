@@ -19,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <string>
@@ -108,6 +109,15 @@ const std::vector<Entry> kHyperbolaTyped{{IDC_Z_START, "-2"}, {IDC_Z_END, "-6"},
 const std::vector<Entry> kWaveTyped{{IDC_Z_START, "0"}, {IDC_Z_END, "-3.1416"}, {IDC_PARAM_A, "1"},
                                     {IDC_PARAM_B, "1"}, {IDC_PARAM_C, "0"},       {IDC_PARAM_D, "10"}};
 
+// `typed` with d typed as `d`.
+std::vector<Entry> WithD(std::vector<Entry> typed, const char* d)
+{
+    for (Entry& entry : typed)
+        if (entry.id == IDC_PARAM_D)
+            entry.text = d;
+    return typed;
+}
+
 TEST_F(CurveDialogs, OpenWithZerosAndAcceptTheTypedCurve)
 {
     struct Row {
@@ -162,6 +172,7 @@ TEST_F(CurveDialogs, RefusedInputKeepsTheDialogOpen)
         std::vector<Entry> typed;
         std::vector<std::string> messages;
         const char* x;
+        int radio = 0;  // the radio clicked before OK, 0 for none
     };
     const Row rows[] = {
         {"a word in d: the curve is taken with d 0, the closing read refuses it again",
@@ -179,6 +190,20 @@ TEST_F(CurveDialogs, RefusedInputKeepsTheDialogOpen)
          {{IDC_Z_START, "-2"}, {IDC_Z_END, "-8"}, {IDC_PARAM_A, "3"}, {IDC_PARAM_B, ""}, {IDC_PARAM_C, "-5"},
           {IDC_PARAM_D, "20"}},
          {kPrompt, kPrompt}, "-3*sin(0*(x-0))/cos(0*(x-0))+0"},
+        // The exchange stops at the refused field, so the radio is read only where it
+        // comes before that field.
+        {"hyperbola X, radio exchanged first: d refused, the second radio taken", Make<CHyperbolaXDlg>,
+         WithD(kHyperbolaTyped, "abc"), {kPrompt, kPrompt}, "-sqrt((((x-10)*(x-10))/(4*4)+1)*(3*3))+0",
+         IDC_RADIO_SECOND},
+        {"hyperbola Z, radio exchanged last: d refused, the first radio kept", Make<CHyperbolaZDlg>,
+         WithD(kHyperbolaTyped, "abc"), {kPrompt, kPrompt}, "-sqrt((((x-10)*(x-10))/(4*4)-1)*(3*3))+0",
+         IDC_RADIO_SECOND},
+        {"ellipse, radio exchanged last: d refused, the first radio kept", Make<CEllipseDlg>,
+         WithD(kEllipseTyped, "abc"), {kPrompt, kPrompt}, "sqrt((1-((x-10)*(x-10)/(10*10)))*5*5)+0",
+         IDC_RADIO_SECOND},
+        {"parabola Z, radio exchanged before b: b refused, the second radio taken", Make<CParabolaZDlg>,
+         {{IDC_Z_START, "-4"}, {IDC_Z_END, "-8"}, {IDC_PARAM_A, "-2"}, {IDC_PARAM_B, "10"}, {IDC_PARAM_C, "abc"}},
+         {kPrompt, kPrompt}, "-sqrt(2*(x-0)*2)+10", IDC_RADIO_SECOND},
         {"a Z above 0", Make<CSineDlg>, {{IDC_Z_START, "0.5"}},
          {"数据输入不合理:Z值要求输入小于等于零的数字"}, kEarlierX},
         {"a range longer than one period", Make<CTangentDlg>,
@@ -191,11 +216,122 @@ TEST_F(CurveDialogs, RefusedInputKeepsTheDialogOpen)
         const std::unique_ptr<CDialog> dialog = row.make();
         const int result = Run(*dialog, [&row](CDialog& d) {
             Type(d, row.typed);
+            if (row.radio)
+                Click(d, row.radio);
             Click(d, IDOK);
         });
         EXPECT_EQ(result, kStillOpen);
         EXPECT_EQ(m_messages, row.messages);
         EXPECT_EQ(g_strFormulaX, row.x);
+    }
+}
+
+// The label on an edit's row: the static text left of it whose middle lies nearest
+// the edit's middle.
+std::string LabelOf(const CDialog& dialog, int editId)
+{
+    const auto middle = [](const platform::ControlTemplate& c) { return 2 * c.y + c.cy; };
+    const platform::ControlTemplate* edit = nullptr;
+    for (const platform::ControlTemplate& c : dialog.Template().controls)
+        if (c.id == editId)
+            edit = &c;
+    if (!edit)
+        return "no such edit";
+    const platform::ControlTemplate* label = nullptr;
+    for (const platform::ControlTemplate& c : dialog.Template().controls) {
+        if (c.kind != platform::ControlKind::Text || c.x >= edit->x)
+            continue;
+        if (!label || std::abs(middle(c) - middle(*edit)) < std::abs(middle(*label) - middle(*edit)))
+            label = &c;
+    }
+    return label ? label->text : "";
+}
+
+bool HasText(const CDialog& dialog, platform::ControlKind kind, const std::string& text)
+{
+    for (const platform::ControlTemplate& c : dialog.Template().controls)
+        if (c.kind == kind && c.text == text)
+            return true;
+    return false;
+}
+
+TEST_F(CurveDialogs, ShowTheirCaptionLabelsAndEquation)
+{
+    struct Row {
+        MakeDialog make;
+        int templateId;
+        const char* caption;
+        std::vector<Entry> labels;  // edit and the label on its row
+        const char* equation;
+        const char* group;  // the radios' group box, nullptr without radios
+        bool howToInput;
+    };
+    const Row rows[] = {
+        {Make<CEllipseDlg>, IDD_ELLIPSE, "椭圆",
+         {{IDC_Z_START, "椭圆Z轴起点z1"}, {IDC_Z_END, "椭圆Z轴终点z2"}, {IDC_PARAM_A, "Z轴上的椭圆半轴(a)"},
+          {IDC_PARAM_B, "X轴上的椭圆半轴(b)"}, {IDC_PARAM_C, "椭圆在Z轴上的中心(c)"},
+          {IDC_PARAM_D, "椭圆在X轴上的中心(d)"}},
+         "方程：(Z-c)*(Z-c)/a*a+(X-d)*(X-d)/b*b=1", "椭圆类型", true},
+        {Make<CHyperbolaXDlg>, IDD_HYPERBOLA_X, "在X轴上的双曲线",
+         {{IDC_Z_START, "双曲线Z轴起点(z1)"}, {IDC_Z_END, "双曲线Z轴终点(z2)"}, {IDC_PARAM_A, "双曲线方程中(a)的值"},
+          {IDC_PARAM_B, "双曲线方程中(b)的值"}, {IDC_PARAM_C, "双曲线方程中(c)的值"},
+          {IDC_PARAM_D, "双曲线方程中(d)的值"}},
+         "方程：(X-d)*(X-d)/b*b-(Z-c)*(Z-c)/a*a=1", "双曲线类型", true},
+        {Make<CHyperbolaZDlg>, IDD_HYPERBOLA_Z, "在Z轴上的双曲线",
+         {{IDC_Z_START, "双曲线Z轴起点(z1)"}, {IDC_Z_END, "双曲线Z轴终点(z2)"}, {IDC_PARAM_A, "双曲线方程中(a)的值"},
+          {IDC_PARAM_B, "双曲线方程中(b)的值"}, {IDC_PARAM_C, "双曲线方程中(c)的值"},
+          {IDC_PARAM_D, "双曲线方程中(d)的值"}},
+         "方程：(Z-c)*(Z-c)/a*a-(X-d)*(X-d)/b*b=1", "双曲线类型", true},
+        {Make<CParabolaXDlg>, IDD_PARABOLA_X, "在X轴上的抛物线",
+         {{IDC_Z_START, "抛物线Z轴起点"}, {IDC_Z_END, "抛物线Z轴终点"}, {IDC_PARAM_A, "抛物线方程中（P）的值"},
+          {IDC_PARAM_B, "抛物线方程中（a）的值"}, {IDC_PARAM_C, "抛物线方程中（b）的值"}},
+         "方程：(Z-b)*(Z-b)=2*P*(X-a)", nullptr, true},
+        {Make<CParabolaZDlg>, IDD_PARABOLA_Z, "在Z轴上的抛物线",
+         {{IDC_Z_START, "抛物线Z轴起点(z1)"}, {IDC_Z_END, "抛物线Z轴终点(z2)"}, {IDC_PARAM_A, "抛物线方程中（P）的值"},
+          {IDC_PARAM_B, "抛物线方程中（a）的值"}, {IDC_PARAM_C, "抛物线方程中（b）的值"}},
+         "方程：(X-a)*(X-a)=2*P*(Z-b)", "抛物线类型", true},
+        {Make<CSineDlg>, IDD_SINE, "正弦线",
+         {{IDC_Z_START, "正弦线Z轴起点(z1)"}, {IDC_Z_END, "正弦线Z轴终点(z2)"}, {IDC_PARAM_A, "正弦线值(a)"},
+          {IDC_PARAM_B, "正弦线值(b)"}, {IDC_PARAM_C, "正弦线值(c)"}, {IDC_PARAM_D, "正弦线值(d)"}},
+         "方程：(x-d)=a*sin(b*(z-c))", nullptr, false},
+        {Make<CCosineDlg>, IDD_COSINE, "余弦线",
+         {{IDC_Z_START, "余弦线Z轴起点(z1)"}, {IDC_Z_END, "余弦线Z轴终点(z2)"}, {IDC_PARAM_A, "余弦线值(a)"},
+          {IDC_PARAM_B, "余弦线值(b)"}, {IDC_PARAM_C, "余弦线值(c)"}, {IDC_PARAM_D, "余弦线值(d)"}},
+         "方程：(x-d)=acos(b*(z-c))", nullptr, false},
+        {Make<CTangentDlg>, IDD_TANGENT, "正切线",
+         {{IDC_Z_START, "正切线Z轴起点(z1)"}, {IDC_Z_END, "正切线Z轴终点(z2)"}, {IDC_PARAM_A, "正切线值(a)"},
+          {IDC_PARAM_B, "正切线值(b)"}, {IDC_PARAM_C, "正切线值(c)"}, {IDC_PARAM_D, "正切线值(d)"}},
+         "方程：(x-d)=a*tan(b*(z-c))", nullptr, false},
+        {Make<CCotangentDlg>, IDD_COTANGENT, "余切线",
+         {{IDC_Z_START, "余切线Z轴起点(z1)"}, {IDC_Z_END, "余切线Z轴终点(z2)"}, {IDC_PARAM_A, "余切线值(a)"},
+          {IDC_PARAM_B, "余切线值(b)"}, {IDC_PARAM_C, "余切线值(c)"}, {IDC_PARAM_D, "余切线值(d)"}},
+         "方程：(x-d)=a*ctg(b*(z-c))", nullptr, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.caption);
+        const std::unique_ptr<CDialog> dialog = row.make();
+        EXPECT_EQ(dialog->TemplateId(), row.templateId);
+        EXPECT_EQ(dialog->windowTitle().toStdString(), row.caption);
+        const platform::DialogTemplate& tmpl = dialog->Template();
+        for (const platform::ControlTemplate& c : tmpl.controls) {
+            EXPECT_TRUE(c.x >= 0 && c.y >= 0 && c.x + c.cx <= tmpl.cx && c.y + c.cy <= tmpl.cy) << c.text;
+        }
+        for (const Entry& label : row.labels)
+            EXPECT_EQ(LabelOf(*dialog, label.id), label.text) << "edit " << label.id;
+        EXPECT_EQ(dialog->GetDlgItem(IDC_PARAM_D) != nullptr, row.labels.size() == 6);
+        EXPECT_TRUE(HasText(*dialog, platform::ControlKind::Text, row.equation));
+        EXPECT_EQ(dialog->GetDlgItemText(IDOK), "确定");
+        EXPECT_EQ(dialog->GetDlgItemText(IDCANCEL), "取消");
+        EXPECT_EQ(dialog->GetDlgItem(IDC_HOW_TO_INPUT) != nullptr, row.howToInput);
+        if (row.howToInput) {
+            EXPECT_EQ(dialog->GetDlgItemText(IDC_HOW_TO_INPUT), "如何输入");
+        }
+        EXPECT_EQ(dialog->RadioGroup(IDC_RADIO_FIRST).size(), row.group ? 2u : 0u);
+        if (row.group) {
+            EXPECT_TRUE(HasText(*dialog, platform::ControlKind::GroupBox, row.group));
+            EXPECT_EQ(dialog->GetDlgItemText(IDC_RADIO_FIRST), "顺时针");
+            EXPECT_EQ(dialog->GetDlgItemText(IDC_RADIO_SECOND), "逆时针");
+        }
     }
 }
 

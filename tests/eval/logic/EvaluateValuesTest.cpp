@@ -34,6 +34,7 @@ const ValueCase kCases[] = {
     {" 2 + 3 ", 0, 5},
     {"Sqrt(4)", 0, 2},
     {"1/0.000001", 0, 1000000},
+    {"1/-2", 0, -0.5},  // the divisor test is on the magnitude
     {std::string(97, '(') + "1" + std::string(97, ')'), 0, 1},  // the ")" is the 100th item
     {"1" + std::string(65534, ' '), 0, 1},
     // MOD: rounded operands, the sign of the left one, left-associative, above "*"
@@ -53,16 +54,19 @@ const ValueCase kCases[] = {
     {"COS(0)*2", 0, 2},
     {"EXP(1)", 0, std::exp(1.0)},
     {"EXP(710)", 0, HUGE_VAL},
+    {"EXP(11356)", 0, HUGE_VAL},  // the range bounds belong to the range
     {"LN(EXP(2))", 0, 2},
     {"ROUND(2.5)", 0, 2},
     {"ROUND(-2.5)", 0, -3},
     {"ROUND(2.7)", 0, 3},
     {"ROUND(-2.3)", 0, -2},
+    {"ROUND(-1e9)", 0, -1e9},
     {"SIN(0)", 0, 0},
     {"SQRT(2.25)", 0, 1.5},
     {"SQR(9)", 0, 3},
     {"TRUNC(-2.7)", 0, -2},
     {"TRUNC(2.7)", 0, 2},
+    {"TRUNC(1e9)", 0, 1e9},
     {"NOT(0.0005)", 0, 1},
     {"NOT(2)", 0, 0},
     {"BOOL(-0.002)", 0, 1},

@@ -7,6 +7,7 @@
 #include "generator/logic/Stock.h"
 #include "platform/FormatG.h"
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -363,6 +364,15 @@ struct SlotLine {
     const char* text;
 };
 
+// The worked example's program with the given slots replaced.
+std::vector<std::string> WorkedExampleWith(std::initializer_list<SlotLine> changes)
+{
+    std::vector<std::string> lines = Lines(kWorkedExample);
+    for (const SlotLine& change : changes)
+        lines[LineOfSlot(change.slot)] = change.text;
+    return lines;
+}
+
 TEST(GenerateProgram, FloatNoiseInTheRemainderIsWrittenAsZero)
 {
     const MachiningParams params{MACHINING_SHAFT, 24, 1.5f, 0.5f, 0.1f, 30, 0.1f};
@@ -370,17 +380,22 @@ TEST(GenerateProgram, FloatNoiseInTheRemainderIsWrittenAsZero)
         generator::SplitStock(generator::StockDepth(MACHINING_SHAFT, 24, 10.4f, 0, 0.1f), 1.5f).rem;
     ASSERT_NE(platform::FormatG(rem).find('e'), std::string::npos) << "no noise: " << rem;
 
-    const SlotLine expected[] = {
-        {3, "#1=13.5"},
-        {17, "G00x10.4"},
-        {19, "G01x[2*#3+0]z[-#2]"},
-        {22, "G01x20z-10"},
-        {27, "G00x10.4"},
-    };
-    const std::vector<std::string> lines = GenerateProgram(params, kParabola, CNC_FANUC);
-    ASSERT_EQ(lines.size(), 36u);
-    for (const SlotLine& e : expected)
-        EXPECT_EQ(lines[LineOfSlot(e.slot)], e.text) << "slot " << e.slot;
+    EXPECT_EQ(GenerateProgram(params, kParabola, CNC_FANUC),
+              WorkedExampleWith({{3, "#1=13.5"},
+                                 {17, "G00x10.4"},
+                                 {19, "G01x[2*#3+0]z[-#2]"},
+                                 {22, "G01x20z-10"}}));
+}
+
+TEST(GenerateProgram, StartRadiusIsEvaluatedAfreshButTheScanStartsFromTheMeasuredOne)
+{
+    CurveSnapshot curve = kParabola;
+    curve.xStart = 4;  // measured on an earlier curve: Dmin 8, while 2 * Xs stays 10.4
+    EXPECT_EQ(GenerateProgram(kShaftWorked, curve, CNC_FANUC),
+              WorkedExampleWith({{3, "#1=15.6"},
+                                 {17, "G00x11"},
+                                 {19, "G01x[2*#3+0.6]z[-#2]"},
+                                 {22, "G01x20.6z-10"}}));
 }
 
 using GeneratedFile = TempWorkDir;

@@ -41,10 +41,12 @@ TEST_F(SelectionFile, ReadsTheLeadingNumberOfTheFirstLine)
     }
 }
 
-TEST_F(SelectionFile, MissingFileIsNoCode)
+TEST_F(SelectionFile, MissingOrUnreadableFileIsNoCode)
 {
     EXPECT_EQ(generator::ReadSelectionFile(), std::nullopt);
     std::filesystem::create_directory(generator::Utf8Path("数控系统"));
+    EXPECT_EQ(generator::ReadSelectionFile(), std::nullopt);
+    std::filesystem::create_directory(generator::Utf8Path(kSelectionFilePath));  // unreadable
     EXPECT_EQ(generator::ReadSelectionFile(), std::nullopt);
 }
 
