@@ -18,10 +18,11 @@ function(vorna_library name)
   target_link_libraries(${name} PUBLIC ${ARG_LIBS})
 endfunction()
 
-# vorna_test(name SOURCES ... LIBS ... [QT]): a GoogleTest executable registered with
-# ctest. QT gives it a main that makes a QApplication on the offscreen platform.
+# vorna_test(name SOURCES ... LIBS ... [QT] [LABELS ...]): a GoogleTest executable
+# registered with ctest. QT gives it a main that makes a QApplication on the offscreen
+# platform.
 function(vorna_test name)
-  cmake_parse_arguments(ARG "QT" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "QT" "" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
   if(ARG_QT)
@@ -31,8 +32,9 @@ function(vorna_test name)
   endif()
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
+    NO_PRETTY_VALUES
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS "${ARG_LABELS}")
 endfunction()
 
 # vorna_test_folder(prefix LOGIC_LIBS ... UI_LIBS ...): the plain tests in logic/*.cpp
