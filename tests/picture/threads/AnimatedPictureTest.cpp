@@ -288,13 +288,14 @@ TEST_F(AnimatedPictureTest, ShowsEachFrameForItsDelay)
             last = now;
             return changes.size() == 5;
         }));
-        // A busy machine may stretch a wait now and then but never shorten one.
+        // A busy machine (a sanitizer build under a parallel test run) may stretch a
+        // wait, even most of them, but never shorten one.
         std::vector<milliseconds> intervals;
         for (std::size_t i = 1; i < changes.size(); ++i)
             intervals.push_back(std::chrono::duration_cast<milliseconds>(changes[i] - changes[i - 1]));
         std::sort(intervals.begin(), intervals.end());
         EXPECT_GE(intervals.front(), row.shown - milliseconds(15));
-        EXPECT_LE(intervals[intervals.size() / 2], row.shown + milliseconds(40));
+        EXPECT_LT(intervals[intervals.size() / 2], row.shown * 2);
     }
 }
 
