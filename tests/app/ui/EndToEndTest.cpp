@@ -7,10 +7,10 @@
 #include "platform/MessageBox.h"
 #include "platform/Shell.h"
 #include "res/resource.h"
+#include "support/RunEvents.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QLineEdit>
 
 #include <functional>
@@ -36,15 +36,6 @@ int Type(CDialog& dialog, std::initializer_list<std::pair<int, const char*>> fie
     return IDOK;
 }
 
-// Lets the preview paint what the last dialog left it.
-void RunEvents()
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < 50)
-        QApplication::processEvents(QEventLoop::AllEvents, 5);
-}
-
 class EndToEnd : public TempWorkDir {
 protected:
     void SetUp() override
@@ -59,7 +50,7 @@ protected:
         m_oldSink = platform::SetMessageSink([this](QWidget*, const std::string& text) { m_messages.push_back(text); });
         m_dialog = std::make_unique<CVornaDlg>();
         m_dialog->Create();
-        RunEvents();
+        RunEventsFor(std::chrono::milliseconds(50));  // the preview paints
     }
     void TearDown() override
     {
@@ -94,7 +85,7 @@ TEST_F(EndToEnd, ParabolaToFanucProgram)
                         {IDC_PARAM_B, "5"}, {IDC_PARAM_C, "0"}});
     };
     Click(*m_dialog, IDC_PARABOLA_X);
-    RunEvents();
+    RunEventsFor(std::chrono::milliseconds(50));  // the preview paints
 
     m_actions[IDD_CNC_SYSTEM] = [](CDialog& d) {
         d.CheckDlgButton(IDC_FANUC, true);

@@ -7,10 +7,10 @@
 #include "platform/MessageBox.h"
 #include "platform/Shell.h"
 #include "res/resource.h"
+#include "support/RunEvents.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -37,15 +37,6 @@ void PressKey(QWidget* target, int key)
     QApplication::sendEvent(target, &press);
 }
 
-template <typename Done>
-bool WaitFor(Done done, int ms)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!done() && timer.elapsed() < ms)
-        QApplication::processEvents(QEventLoop::AllEvents, 5);
-    return done();
-}
 
 struct CurveStateSnapshot {
     std::string formulaX, formulaHash, formulaHashDeg, formulaR;
@@ -81,7 +72,7 @@ protected:
         m_oldExit = platform::SetExitProcessHook([](int) {});
         m_dialog = std::make_unique<CVornaDlg>();
         m_dialog->Create();
-        WaitFor([] { return false; }, 30);
+        RunEventsFor(std::chrono::milliseconds(30));
     }
     void TearDown() override
     {
@@ -130,7 +121,7 @@ TEST_F(MainDialogTest, StartUpSetsTheIconAndStartsTheHiddenBanner)
     EXPECT_TRUE(banner->isHidden());
     EXPECT_EQ(banner->GetFrameTotal(), 40);
     EXPECT_EQ(banner->GetPictureSize(), QSize(500, 28));
-    EXPECT_TRUE(WaitFor([banner] { return banner->IsAnimating(); }, 2000));
+    EXPECT_TRUE(RunEventsUntil([banner] { return banner->IsAnimating(); }, std::chrono::milliseconds(2000)));
 }
 
 TEST_F(MainDialogTest, CloseBoxEndsTheRun)
@@ -230,11 +221,11 @@ int TypeWorkedEllipse(CDialog& ellipse, int closingButton)
 
 TEST_F(MainDialogTest, CancelledCurveDialogChangesNothing)
 {
-    WaitFor([] { return false; }, 50);
+    RunEventsFor(std::chrono::milliseconds(50));
     const CurveStateSnapshot before = CurveStateSnapshot::Take();
     m_actions[IDD_ELLIPSE] = [](CDialog& d) { return TypeWorkedEllipse(d, IDCANCEL); };
     Click(*m_dialog, IDC_ELLIPSE);
-    WaitFor([] { return false; }, 50);
+    RunEventsFor(std::chrono::milliseconds(50));
     EXPECT_TRUE(CurveStateSnapshot::Take() == before);
 }
 
@@ -242,7 +233,7 @@ TEST_F(MainDialogTest, ConfirmedEllipseIsDrawnAndMeasured)
 {
     m_actions[IDD_ELLIPSE] = [](CDialog& d) { return TypeWorkedEllipse(d, IDOK); };
     Click(*m_dialog, IDC_ELLIPSE);
-    ASSERT_TRUE(WaitFor([] { return g_fCurveXStart == 23; }, 2000)) << "the preview paints again";
+    ASSERT_TRUE(RunEventsUntil([] { return g_fCurveXStart == 23; }, std::chrono::milliseconds(2000))) << "the preview paints again";
     EXPECT_FLOAT_EQ(g_fCurveXEnd, 23);
     EXPECT_NEAR(g_fCurveXMax, 25, 1e-4);
     EXPECT_FLOAT_EQ(g_fCurveXMin, 23);
@@ -257,7 +248,7 @@ TEST_F(MainDialogTest, PreviewLaidOverThePlaceholderThenFromTheLeftEdgeAfterARes
     EXPECT_EQ(g_pPreviewDlg->geometry(), m_dialog->MapRect(94, 0, 525, 421));
     for (const QSize size : {QSize(1000, 700), QSize(640, 480)}) {
         m_dialog->resize(size);
-        WaitFor([&] { return m_dialog->size() == size; }, 1000);
+        RunEventsUntil([&] { return m_dialog->size() == size; }, std::chrono::milliseconds(1000));
         EXPECT_EQ(g_pPreviewDlg->geometry(), QRect(QPoint(150, 0), size));
     }
 }

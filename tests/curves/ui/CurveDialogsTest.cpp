@@ -12,10 +12,10 @@
 #include "curves/tuoyuan.h"
 #include "platform/MessageBox.h"
 #include "res/resource.h"
+#include "support/RunEvents.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QElapsedTimer>
 
 #include <gtest/gtest.h>
 
@@ -409,10 +409,7 @@ TEST_F(CurveDialogs, AcceptedCurveIsMeasuredByThePreview)
         Type(d, kEllipseTyped);
         Click(d, IDOK);
     });
-    QElapsedTimer timer;
-    timer.start();
-    while (g_fCurveXStart != 23 && timer.elapsed() < 2000)
-        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    RunEventsUntil([] { return g_fCurveXStart == 23; });
     g_pPreviewDlg = nullptr;
     EXPECT_FLOAT_EQ(g_fCurveXStart, 23);
 }

@@ -1,10 +1,10 @@
 #include "curves/CurveState.h"
 #include "curves/shitu.h"
 #include "res/resource.h"
+#include "support/RunEvents.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QImage>
 #include <QKeyEvent>
 #include <QWidget>
@@ -36,7 +36,7 @@ protected:
         m_preview = std::make_unique<CCurvePreviewDlg>(&m_host);
         m_preview->setGeometry(0, 0, 787, 631);
         m_host.show();
-        WaitFor([] { return false; }, 50);
+        RunEventsFor(std::chrono::milliseconds(50));
     }
     void TearDown() override
     {
@@ -51,16 +51,6 @@ protected:
 
     static void ForgetMeasurements() { g_fCurveXStart = g_fCurveXEnd = g_fCurveXMax = g_fCurveXMin = kUnset; }
 
-    // Runs the event loop until `done` holds or `ms` milliseconds have passed.
-    template <typename Done>
-    static bool WaitFor(Done done, int ms)
-    {
-        QElapsedTimer timer;
-        timer.start();
-        while (!done() && timer.elapsed() < ms)
-            QApplication::processEvents(QEventLoop::AllEvents, 5);
-        return done();
-    }
 
     QWidget m_host;
     std::unique_ptr<CCurvePreviewDlg> m_preview;
@@ -167,10 +157,10 @@ TEST_F(PreviewTest, ButtonsRepaintExceptZoomWithoutScale)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
         g_fPreviewScale = row.scale;
-        WaitFor([] { return false; }, 20);
+        RunEventsFor(std::chrono::milliseconds(20));
         ForgetMeasurements();  // a painting measures again
         Click(row.id);
-        const bool painted = WaitFor([] { return g_fCurveXStart != kUnset; }, row.repaints ? 2000 : 100);
+        const bool painted = RunEventsUntil([] { return g_fCurveXStart != kUnset; }, std::chrono::milliseconds(row.repaints ? 2000 : 100));
         EXPECT_EQ(painted, row.repaints);
     }
 }

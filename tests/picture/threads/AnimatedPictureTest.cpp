@@ -2,6 +2,7 @@
 
 #include "GifWriter.h"
 #include "platform/Trace.h"
+#include "support/RunEvents.h"
 
 #include <gtest/gtest.h>
 
@@ -66,19 +67,6 @@ QRgb Shown(CAnimatedPicture& picture, int x, int y)
     return picture.grab().toImage().pixel(x, y);
 }
 
-// Runs the event loop (the queued repaints) until `done` or the timeout.
-bool WaitUntil(const std::function<bool()>& done, milliseconds timeout = milliseconds(3000))
-{
-    const auto end = Clock::now() + timeout;
-    while (!done()) {
-        if (Clock::now() > end)
-            return false;
-        QCoreApplication::processEvents();
-        std::this_thread::sleep_for(milliseconds(1));
-    }
-    return true;
-}
-
 class AnimatedPictureTest : public testing::Test {
 protected:
     void SetUp() override
@@ -101,7 +89,7 @@ protected:
     {
         ASSERT_TRUE(picture.Load(164, "Gif"));
         picture.Draw();
-        ASSERT_TRUE(WaitUntil([&] { return picture.IsAnimating(); }));
+        ASSERT_TRUE(RunEventsUntil([&] { return picture.IsAnimating(); }));
     }
 
 private:
@@ -121,7 +109,7 @@ TEST_F(AnimatedPictureTest, LoadsTheBannerResource)
     EXPECT_EQ(picture.size(), QSize(500, 28));
     ASSERT_TRUE(picture.Draw());
     const QImage first = picture.grab().toImage();
-    EXPECT_TRUE(WaitUntil([&] { return picture.grab().toImage() != first; }));
+    EXPECT_TRUE(RunEventsUntil([&] { return picture.grab().toImage() != first; }));
     EXPECT_TRUE(picture.IsAnimating());
 }
 
@@ -281,7 +269,7 @@ TEST_F(AnimatedPictureTest, ShowsEachFrameForItsDelay)
         // The times at which the colour changes, after the first change.
         std::vector<Clock::time_point> changes;
         QRgb last = Shown(picture, 0, 0);
-        ASSERT_TRUE(WaitUntil([&] {
+        ASSERT_TRUE(RunEventsUntil([&] {
             const QRgb now = Shown(picture, 0, 0);
             if (now != last)
                 changes.push_back(Clock::now());
@@ -320,12 +308,12 @@ TEST_F(AnimatedPictureTest, DisposesOfAFrameAfterItsWait)
                                                   {{0, 0, 1, 1}, Green, 1000, 1}})));
         picture.SetBackColor(kYellow);
         ASSERT_TRUE(picture.Draw());
-        ASSERT_TRUE(WaitUntil([&] { return Shown(picture, 5, 5) == kInk[Blue]; }));
+        ASSERT_TRUE(RunEventsUntil([&] { return Shown(picture, 5, 5) == kInk[Blue]; }));
         // Only the frame's rectangle is drawn.
         EXPECT_EQ(Shown(picture, 4, 4), kInk[Red]);
         EXPECT_EQ(Shown(picture, 15, 15), kInk[Red]);
         EXPECT_EQ(Shown(picture, 14, 14), kInk[Blue]);
-        ASSERT_TRUE(WaitUntil([&] { return Shown(picture, 0, 0) == kInk[Green]; }));
+        ASSERT_TRUE(RunEventsUntil([&] { return Shown(picture, 0, 0) == kInk[Green]; }));
         EXPECT_EQ(Shown(picture, 5, 5), row.left);
         EXPECT_EQ(Shown(picture, 14, 14), row.left);
         EXPECT_EQ(Shown(picture, 15, 15), kInk[Red]);
@@ -340,9 +328,9 @@ TEST_F(AnimatedPictureTest, WrapFillsWithTheBackColour)
     ASSERT_TRUE(picture.Load(MakeGif(3, 1, {{{0, 0, 1, 1}, Red, 10, 1}, {{1, 0, 1, 1}, Blue, 10, 1}})));
     picture.SetBackColor(kYellow);
     ASSERT_TRUE(picture.Draw());
-    ASSERT_TRUE(WaitUntil([&] { return Shown(picture, 1, 0) == kInk[Blue]; }));
-    ASSERT_TRUE(WaitUntil([&] { return Shown(picture, 1, 0) == kYellow.rgb(); }));
-    EXPECT_TRUE(WaitUntil([&] { return Shown(picture, 0, 0) == kInk[Red] && Shown(picture, 1, 0) == kYellow.rgb(); }));
+    ASSERT_TRUE(RunEventsUntil([&] { return Shown(picture, 1, 0) == kInk[Blue]; }));
+    ASSERT_TRUE(RunEventsUntil([&] { return Shown(picture, 1, 0) == kYellow.rgb(); }));
+    EXPECT_TRUE(RunEventsUntil([&] { return Shown(picture, 0, 0) == kInk[Red] && Shown(picture, 1, 0) == kYellow.rgb(); }));
     EXPECT_EQ(Shown(picture, 2, 0), kYellow.rgb());
 }
 
@@ -352,7 +340,7 @@ TEST_F(AnimatedPictureTest, StopsAtOnceAndRestarts)
     CAnimatedPicture picture;
     ASSERT_TRUE(picture.Load(MakeGif(2, 1, {{{}, Red, 5, 1}, {{}, Blue, 500, 1}})));
     ASSERT_TRUE(picture.Draw());
-    ASSERT_TRUE(WaitUntil([&] { return Shown(picture, 0, 0) == kInk[Blue]; }));
+    ASSERT_TRUE(RunEventsUntil([&] { return Shown(picture, 0, 0) == kInk[Blue]; }));
     const auto start = Clock::now();
     picture.StopAnimation();
     EXPECT_LT(Clock::now() - start, milliseconds(1000));
@@ -360,9 +348,9 @@ TEST_F(AnimatedPictureTest, StopsAtOnceAndRestarts)
     EXPECT_EQ(Shown(picture, 0, 0), kInk[Blue]);
 
     ASSERT_TRUE(picture.Draw());
-    EXPECT_TRUE(WaitUntil([&] { return picture.IsAnimating(); }));
+    EXPECT_TRUE(RunEventsUntil([&] { return picture.IsAnimating(); }));
     // Starting from the first frame would show red for 50 ms.
-    EXPECT_FALSE(WaitUntil([&] { return Shown(picture, 0, 0) == kInk[Red]; }, milliseconds(300)));
+    EXPECT_FALSE(RunEventsUntil([&] { return Shown(picture, 0, 0) == kInk[Red]; }, milliseconds(300)));
     EXPECT_TRUE(picture.Draw()); // a second Draw leaves the running animation alone
 }
 
@@ -375,14 +363,14 @@ TEST_F(AnimatedPictureTest, LoadWhileAnimatingStopsFirst)
     EXPECT_EQ(picture.GetFrameTotal(), 3);
     EXPECT_EQ(picture.GetPictureSize(), QSize(6, 4));
     ASSERT_TRUE(picture.Draw());
-    EXPECT_TRUE(WaitUntil([&] { return Shown(picture, 0, 0) == kInk[Green]; }));
+    EXPECT_TRUE(RunEventsUntil([&] { return Shown(picture, 0, 0) == kInk[Green]; }));
 }
 
 TEST_F(AnimatedPictureTest, DestroyWhileAnimating)
 {
     auto picture = std::make_unique<CAnimatedPicture>();
     Animate(*picture);
-    WaitUntil([] { return false; }, milliseconds(100)); // repaints queued meanwhile
+    RunEventsFor(milliseconds(100)); // repaints queued meanwhile
     const auto start = Clock::now();
     picture.reset();
     EXPECT_LT(Clock::now() - start, milliseconds(1000));
