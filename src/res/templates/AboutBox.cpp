@@ -1,5 +1,6 @@
 #include "res/DialogTemplates.h"
 #include "res/resource.h"
+#include "res/templates/TemplateStyle.h"
 
 namespace res {
 
@@ -18,6 +19,6 @@ constexpr ControlTemplate kControls[] = {
 
 const DialogTemplate kAboutBox{
     IDD_ABOUTBOX, "关于 VORNA", 283, 190, "宋体", 11,
-    DS_POPUP | DS_CAPTION | DS_SYSMENU | DS_MODALFRAME, kControls};
+    style::kModalDialog, kControls};
 
 } // namespace res

@@ -1,5 +1,6 @@
 #include "res/DialogTemplates.h"
 #include "res/resource.h"
+#include "res/templates/TemplateStyle.h"
 
 namespace res {
 
@@ -25,7 +26,7 @@ constexpr ControlTemplate kControls[] = {
 
 // The template names no point size; 11 points, as its sibling the generator dialog.
 const DialogTemplate kCncSystem{
-    IDD_CNC_SYSTEM, "数控系统设置", 172, 143, "宋体", 11,
-    DS_POPUP | DS_CAPTION | DS_SYSMENU | DS_MODALFRAME, kControls};
+    IDD_CNC_SYSTEM, "数控系统设置", 172, 143, style::kFont, style::kPointSize,
+    style::kModalDialog, kControls};
 
 } // namespace res

@@ -1,11 +1,11 @@
 #include "res/DialogTemplates.h"
 #include "res/resource.h"
-#include "res/templates/CurveTemplateStyle.h"
+#include "res/templates/TemplateStyle.h"
 
 namespace res {
 
 using namespace platform;
-using namespace curve_style;
+using namespace style;
 
 namespace {
 
@@ -29,6 +29,6 @@ constexpr ControlTemplate kControls[] = {
 
 } // namespace
 
-const DialogTemplate kCotangent{IDD_COTANGENT, "余切线", 173, 154, kFont, kPointSize, kDialog, kControls};
+const DialogTemplate kCotangent{IDD_COTANGENT, "余切线", 173, 154, kFont, kPointSize, kModalDialog, kControls};
 
 } // namespace res

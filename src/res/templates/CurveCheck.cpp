@@ -1,5 +1,6 @@
 #include "res/DialogTemplates.h"
 #include "res/resource.h"
+#include "res/templates/TemplateStyle.h"
 
 namespace res {
 
@@ -16,6 +17,6 @@ constexpr ControlTemplate kControls[] = {
 
 const DialogTemplate kCurveCheck{
     IDD_CURVE_CHECK, "曲线合理性检查", 242, 223, "宋体", 12,
-    DS_POPUP | DS_MODALFRAME | DS_CAPTION | DS_SYSMENU, kControls};
+    style::kModalDialog, kControls};
 
 } // namespace res

@@ -1,5 +1,6 @@
 #include "res/DialogTemplates.h"
 #include "res/resource.h"
+#include "res/templates/TemplateStyle.h"
 
 namespace res {
 
@@ -17,6 +18,6 @@ constexpr ControlTemplate kControls[] = {
 
 const DialogTemplate kEllipseNotes{
     IDD_ELLIPSE_NOTES, "合理输入椭圆注意事项", 191, 156, "System", 10,
-    DS_POPUP | DS_MODALFRAME | DS_CAPTION | DS_SYSMENU, kControls};
+    style::kModalDialog, kControls};
 
 } // namespace res

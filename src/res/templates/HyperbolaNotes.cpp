@@ -1,5 +1,6 @@
 #include "res/DialogTemplates.h"
 #include "res/resource.h"
+#include "res/templates/TemplateStyle.h"
 
 namespace res {
 
@@ -17,6 +18,6 @@ constexpr ControlTemplate kControls[] = {
 
 const DialogTemplate kHyperbolaNotes{
     IDD_HYPERBOLA_NOTES, "合理输入双曲线的注意事项", 317, 161, "System", 10,
-    DS_POPUP | DS_MODALFRAME | DS_CAPTION | DS_SYSMENU, kControls};
+    style::kModalDialog, kControls};
 
 } // namespace res

@@ -1,11 +1,11 @@
 #include "res/DialogTemplates.h"
 #include "res/resource.h"
-#include "res/templates/CurveTemplateStyle.h"
+#include "res/templates/TemplateStyle.h"
 
 namespace res {
 
 using namespace platform;
-using namespace curve_style;
+using namespace style;
 
 namespace {
 
@@ -34,6 +34,6 @@ constexpr ControlTemplate kControls[] = {
 } // namespace
 
 const DialogTemplate kHyperbolaX{
-    IDD_HYPERBOLA_X, "在X轴上的双曲线", 192, 205, kFont, kPointSize, kDialog, kControls};
+    IDD_HYPERBOLA_X, "在X轴上的双曲线", 192, 205, kFont, kPointSize, kModalDialog, kControls};
 
 } // namespace res

@@ -1,11 +1,11 @@
 #include "res/DialogTemplates.h"
 #include "res/resource.h"
-#include "res/templates/CurveTemplateStyle.h"
+#include "res/templates/TemplateStyle.h"
 
 namespace res {
 
 using namespace platform;
-using namespace curve_style;
+using namespace style;
 
 namespace {
 
@@ -34,6 +34,6 @@ constexpr ControlTemplate kControls[] = {
 } // namespace
 
 const DialogTemplate kHyperbolaZ{
-    IDD_HYPERBOLA_Z, "在Z轴上的双曲线", 184, 202, kFont, kPointSize, kDialog, kControls};
+    IDD_HYPERBOLA_Z, "在Z轴上的双曲线", 184, 202, kFont, kPointSize, kModalDialog, kControls};
 
 } // namespace res

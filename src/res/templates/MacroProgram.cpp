@@ -1,13 +1,12 @@
 #include "res/DialogTemplates.h"
 #include "res/resource.h"
+#include "res/templates/TemplateStyle.h"
 
 namespace res {
 
 using namespace platform;
 
 namespace {
-
-constexpr unsigned kEdit = CS_BORDER | CS_TABSTOP | CS_AUTOHSCROLL;
 
 constexpr ControlTemplate kControls[] = {
     {IDOK, ControlKind::DefPushButton, "确定", 77, 176, 39, 14, CS_TABSTOP},
@@ -21,18 +20,18 @@ constexpr ControlTemplate kControls[] = {
     {IDC_SHAFT, ControlKind::AutoRadio, "轴类加工", 38, 146, 41, 10, CS_GROUP},
     {IDC_HOLE, ControlKind::AutoRadio, "孔类加工", 90, 146, 41, 10},
     {IDC_STATIC, ControlKind::GroupBox, "加工类型", 25, 131, 123, 32},
-    {IDC_BLANK_DIA, ControlKind::Edit, "", 95, 13, 40, 14, kEdit},
-    {IDC_FEED, ControlKind::Edit, "", 95, 33, 40, 14, kEdit},
-    {IDC_ROUGH_STEP, ControlKind::Edit, "", 95, 53, 40, 14, kEdit},
-    {IDC_FINISH_STEP, ControlKind::Edit, "", 95, 73, 40, 14, kEdit},
-    {IDC_RETRACT_X, ControlKind::Edit, "", 95, 93, 40, 14, kEdit},
-    {IDC_ALLOWANCE_X, ControlKind::Edit, "", 95, 113, 40, 14, kEdit},
+    {IDC_BLANK_DIA, ControlKind::Edit, "", 95, 13, 40, 14, style::kEdit},
+    {IDC_FEED, ControlKind::Edit, "", 95, 33, 40, 14, style::kEdit},
+    {IDC_ROUGH_STEP, ControlKind::Edit, "", 95, 53, 40, 14, style::kEdit},
+    {IDC_FINISH_STEP, ControlKind::Edit, "", 95, 73, 40, 14, style::kEdit},
+    {IDC_RETRACT_X, ControlKind::Edit, "", 95, 93, 40, 14, style::kEdit},
+    {IDC_ALLOWANCE_X, ControlKind::Edit, "", 95, 113, 40, 14, style::kEdit},
 };
 
 } // namespace
 
 const DialogTemplate kMacroProgram{
-    IDD_MACRO_PROGRAM, "生成宏程序代码", 165, 197, "宋体", 11,
-    DS_POPUP | DS_CAPTION | DS_SYSMENU | DS_MODALFRAME, kControls};
+    IDD_MACRO_PROGRAM, "生成宏程序代码", 165, 197, style::kFont, style::kPointSize,
+    style::kModalDialog, kControls};
 
 } // namespace res

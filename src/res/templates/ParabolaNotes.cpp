@@ -1,5 +1,6 @@
 #include "res/DialogTemplates.h"
 #include "res/resource.h"
+#include "res/templates/TemplateStyle.h"
 
 namespace res {
 
@@ -17,6 +18,6 @@ constexpr ControlTemplate kControls[] = {
 
 const DialogTemplate kParabolaNotes{
     IDD_PARABOLA_NOTES, "输入抛物线注意事项", 191, 147, "System", 10,
-    DS_POPUP | DS_MODALFRAME | DS_CAPTION | DS_SYSMENU, kControls};
+    style::kModalDialog, kControls};
 
 } // namespace res

@@ -1,11 +1,11 @@
 #include "res/DialogTemplates.h"
 #include "res/resource.h"
-#include "res/templates/CurveTemplateStyle.h"
+#include "res/templates/TemplateStyle.h"
 
 namespace res {
 
 using namespace platform;
-using namespace curve_style;
+using namespace style;
 
 namespace {
 
@@ -30,6 +30,6 @@ constexpr ControlTemplate kControls[] = {
 } // namespace
 
 const DialogTemplate kParabolaX{
-    IDD_PARABOLA_X, "在X轴上的抛物线", 170, 148, kFont, kPointSize, kDialog, kControls};
+    IDD_PARABOLA_X, "在X轴上的抛物线", 170, 148, kFont, kPointSize, kModalDialog, kControls};
 
 } // namespace res

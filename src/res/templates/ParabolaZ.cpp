@@ -1,11 +1,11 @@
 #include "res/DialogTemplates.h"
 #include "res/resource.h"
-#include "res/templates/CurveTemplateStyle.h"
+#include "res/templates/TemplateStyle.h"
 
 namespace res {
 
 using namespace platform;
-using namespace curve_style;
+using namespace style;
 
 namespace {
 
@@ -33,6 +33,6 @@ constexpr ControlTemplate kControls[] = {
 } // namespace
 
 const DialogTemplate kParabolaZ{
-    IDD_PARABOLA_Z, "在Z轴上的抛物线", 179, 182, kFont, kPointSize, kDialog, kControls};
+    IDD_PARABOLA_Z, "在Z轴上的抛物线", 179, 182, kFont, kPointSize, kModalDialog, kControls};
 
 } // namespace res

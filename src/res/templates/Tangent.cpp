@@ -1,11 +1,11 @@
 #include "res/DialogTemplates.h"
 #include "res/resource.h"
-#include "res/templates/CurveTemplateStyle.h"
+#include "res/templates/TemplateStyle.h"
 
 namespace res {
 
 using namespace platform;
-using namespace curve_style;
+using namespace style;
 
 namespace {
 
@@ -29,6 +29,6 @@ constexpr ControlTemplate kControls[] = {
 
 } // namespace
 
-const DialogTemplate kTangent{IDD_TANGENT, "正切线", 156, 152, kFont, kPointSize, kDialog, kControls};
+const DialogTemplate kTangent{IDD_TANGENT, "正切线", 156, 152, kFont, kPointSize, kModalDialog, kControls};
 
 } // namespace res

@@ -1,12 +1,13 @@
 #pragma once
-// Styles shared by the curve dialogs' templates.
+// Styles shared by the templates of the modal dialogs.
 
 #include "platform/DialogTemplate.h"
 
-namespace res::curve_style {
+namespace res::style {
 
-inline constexpr unsigned kDialog =
+inline constexpr unsigned kModalDialog =
     platform::DS_POPUP | platform::DS_MODALFRAME | platform::DS_CAPTION | platform::DS_SYSMENU;
+// The curve, generator and CNC system dialogs' font.
 inline constexpr const char* kFont = "宋体";
 inline constexpr int kPointSize = 11;
 
@@ -14,4 +15,4 @@ inline constexpr unsigned kEdit = platform::CS_BORDER | platform::CS_TABSTOP | p
 inline constexpr unsigned kButton = platform::CS_TABSTOP;
 inline constexpr unsigned kFirstRadio = platform::CS_GROUP | platform::CS_TABSTOP;
 
-} // namespace res::curve_style
+} // namespace res::style
