@@ -4,16 +4,20 @@
 #   ./test.sh --sanitize  the whole suite under AddressSanitizer and UndefinedBehaviorSanitizer,
 #                         then a short run of every fuzz target
 #   ./test.sh --tsan      the threaded tests under ThreadSanitizer
+#   ./test.sh --windows   the libraries without Qt and their tests, built for Windows with
+#                         MinGW-w64 and run under Wine (installs packages-windows.txt too)
 set -euo pipefail
 cd "$(dirname "$0")"
 mode=${1:-}
+lists=()
 case "$mode" in
   "") preset=default ;;
   --sanitize) preset=sanitize ;;
   --tsan) preset=tsan ;;
-  *) echo "usage: ./test.sh [--sanitize | --tsan]" >&2; exit 2 ;;
+  --windows) preset=windows; lists=(packages-windows.txt) ;;
+  *) echo "usage: ./test.sh [--sanitize | --tsan | --windows]" >&2; exit 2 ;;
 esac
-scripts/setup.sh
+scripts/setup.sh "${lists[@]}"
 export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"

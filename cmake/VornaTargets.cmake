@@ -1,14 +1,5 @@
 # Helpers shared by the folders' CMakeLists.
 
-# Adds every existing child folder of the current folder that has a CMakeLists.txt.
-function(vorna_add_subdirectories)
-  foreach(dir ${ARGN})
-    if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/CMakeLists.txt)
-      add_subdirectory(${dir})
-    endif()
-  endforeach()
-endfunction()
-
 # vorna_library(name SOURCES ... LIBS ...): a static library whose headers are
 # included as "folder/File.h" from src/.
 function(vorna_library name)
@@ -20,7 +11,8 @@ endfunction()
 
 # vorna_test(name SOURCES ... LIBS ... [QT] [LABELS ...]): a GoogleTest executable
 # registered with ctest. QT gives it a main that makes a QApplication on the offscreen
-# platform.
+# platform. In a cross build ctest runs it through CMAKE_CROSSCOMPILING_EMULATOR; the
+# generous discovery timeout covers Wine creating its prefix on the first start.
 function(vorna_test name)
   cmake_parse_arguments(ARG "QT" "" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
@@ -32,21 +24,44 @@ function(vorna_test name)
   endif()
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 120
     NO_PRETTY_VALUES
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS "${ARG_LABELS}")
 endfunction()
 
-# vorna_test_folder(prefix LOGIC_LIBS ... UI_LIBS ...): the plain tests in logic/*.cpp
-# become <prefix>_logic_tests, the widget tests in ui/*.cpp <prefix>_ui_tests.
-function(vorna_test_folder prefix)
-  cmake_parse_arguments(ARG "" "" "LOGIC_LIBS;UI_LIBS" ${ARGN})
-  file(GLOB logic CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/logic/*.cpp)
-  file(GLOB ui CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/ui/*.cpp)
-  if(logic)
-    vorna_test(${prefix}_logic_tests SOURCES ${logic} LIBS ${ARG_LOGIC_LIBS})
-  endif()
-  if(ui)
-    vorna_test(${prefix}_ui_tests QT SOURCES ${ui} LIBS ${ARG_UI_LIBS})
-  endif()
+# Collects into `out` the absolute paths of the sources of every target defined in
+# `dir` and the folders below it.
+function(vorna_listed_sources dir out)
+  set(listed)
+  get_property(targets DIRECTORY ${dir} PROPERTY BUILDSYSTEM_TARGETS)
+  foreach(target ${targets})
+    get_target_property(sources ${target} SOURCES)
+    get_target_property(source_dir ${target} SOURCE_DIR)
+    foreach(source ${sources})
+      cmake_path(ABSOLUTE_PATH source BASE_DIRECTORY ${source_dir} NORMALIZE)
+      list(APPEND listed ${source})
+    endforeach()
+  endforeach()
+  get_property(subdirs DIRECTORY ${dir} PROPERTY SUBDIRECTORIES)
+  foreach(subdir ${subdirs})
+    vorna_listed_sources(${subdir} below)
+    list(APPEND listed ${below})
+  endforeach()
+  set(${out} ${listed} PARENT_SCOPE)
+endfunction()
+
+# vorna_require_listed(folder ...): fails when a .cpp file under one of the project's
+# folders belongs to no target.
+function(vorna_require_listed)
+  foreach(folder ${ARGN})
+    set(dir ${PROJECT_SOURCE_DIR}/${folder})
+    vorna_listed_sources(${dir} listed)
+    file(GLOB_RECURSE files ${dir}/*.cpp)
+    foreach(file ${files})
+      if(NOT file IN_LIST listed)
+        message(SEND_ERROR "${file} belongs to no target: add it to its folder's CMakeLists.txt")
+      endif()
+    endforeach()
+  endforeach()
 endfunction()

@@ -56,15 +56,15 @@ CAnimatedPicture::~CAnimatedPicture()
     ResetPicture();
 }
 
-bool CAnimatedPicture::Load(std::span<const std::uint8_t> data)
+bool CAnimatedPicture::Load(std::span<const std::uint8_t> bytes)
 {
     ResetPicture();
     // An empty block is one that cannot be locked.
-    if (data.empty()) {
+    if (bytes.empty()) {
         platform::Trace("Load: Error locking memory\n");
         return false;
     }
-    const bool loaded = CGifBlockWalker::IsGif(data) ? LoadGif(data) : LoadStill(data);
+    const bool loaded = CGifBlockWalker::IsGif(bytes) ? LoadGif(bytes) : LoadStill(bytes);
     return loaded && CreateBackBuffer(m_sizePicture.width(), m_sizePicture.height());
 }
 
@@ -111,23 +111,23 @@ bool CAnimatedPicture::Load(int nResourceId, const char* szResourceType)
                             "#" + std::to_string(nResourceId));
 }
 
-bool CAnimatedPicture::LoadResourceData(const std::optional<QByteArray>& data, const std::string& strName)
+bool CAnimatedPicture::LoadResourceData(const std::optional<QByteArray>& resource, const std::string& strName)
 {
-    if (!data) {
+    if (!resource) {
         platform::Trace("Load (resource): Error loading resource %s\n", strName.c_str());
         return false;
     }
-    if (data->isEmpty()) {
+    if (resource->isEmpty()) {
         platform::Trace("Load (resource): Error locking memory\n");
         return false;
     }
-    return Load(Bytes(*data));
+    return Load(Bytes(*resource));
 }
 
-bool CAnimatedPicture::LoadGif(std::span<const std::uint8_t> data)
+bool CAnimatedPicture::LoadGif(std::span<const std::uint8_t> bytes)
 {
     m_bGif = true;
-    CGifBlockWalker walker(data);
+    CGifBlockWalker walker(bytes);
     m_sizePicture = QSize(walker.ScreenWidth(), walker.ScreenHeight());
 
     walker.RewindBlocks();
@@ -137,7 +137,7 @@ bool CAnimatedPicture::LoadGif(std::span<const std::uint8_t> data)
     if (count == 0)
         return false;
     if (count == 1)
-        return LoadWholePicture(data);
+        return LoadWholePicture(bytes);
 
     const std::int64_t frameBytes = std::int64_t{4} * m_sizePicture.width() * m_sizePicture.height();
     walker.RewindBlocks();
@@ -156,16 +156,16 @@ bool CAnimatedPicture::LoadGif(std::span<const std::uint8_t> data)
     return !m_frames.empty();
 }
 
-bool CAnimatedPicture::LoadWholePicture(std::span<const std::uint8_t> data)
+bool CAnimatedPicture::LoadWholePicture(std::span<const std::uint8_t> bytes)
 {
-    m_pStaticPicture = platform::Picture::Load(data);
+    m_pStaticPicture = platform::Picture::Load(bytes);
     return m_pStaticPicture != nullptr;
 }
 
 // Any other format takes its size from its HIMETRIC size at the screen's resolution.
-bool CAnimatedPicture::LoadStill(std::span<const std::uint8_t> data)
+bool CAnimatedPicture::LoadStill(std::span<const std::uint8_t> bytes)
 {
-    if (!LoadWholePicture(data))
+    if (!LoadWholePicture(bytes))
         return false;
     const auto pixels = [](long himetric, int dpi) {
         return platform::MulDiv(static_cast<int>(himetric), dpi, kHimetricPerInch);

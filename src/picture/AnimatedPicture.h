@@ -34,7 +34,7 @@ public:
 
     // Each form stops any animation and drops the current picture once its data is
     // in hand; a file or resource that cannot be read leaves the control as it was.
-    bool Load(std::span<const std::uint8_t> data);
+    bool Load(std::span<const std::uint8_t> bytes);
     bool Load(const char* szFileName); // not null
     bool Load(const char* szResourceName, const char* szResourceType);
     bool Load(int nResourceId, const char* szResourceType);
@@ -63,10 +63,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    bool LoadResourceData(const std::optional<QByteArray>& data, const std::string& strName);
-    bool LoadGif(std::span<const std::uint8_t> data);
-    bool LoadStill(std::span<const std::uint8_t> data);
-    bool LoadWholePicture(std::span<const std::uint8_t> data);
+    bool LoadResourceData(const std::optional<QByteArray>& resource, const std::string& strName);
+    bool LoadGif(std::span<const std::uint8_t> bytes);
+    bool LoadStill(std::span<const std::uint8_t> bytes);
+    bool LoadWholePicture(std::span<const std::uint8_t> bytes);
     bool CreateBackBuffer(int cx, int cy);
     void AnimationThreadProc();
     void AnimationLoop();
