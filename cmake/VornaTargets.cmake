@@ -1,5 +1,19 @@
 # Helpers shared by the folders' CMakeLists.
 
+# The folders of src/ and of tests/, which mirrors it: the plain C++ ones, built for
+# every platform, then those that stand on Qt altogether.
+function(vorna_add_layer_folders)
+  add_subdirectory(platform)
+  add_subdirectory(eval)
+  add_subdirectory(picture)
+  add_subdirectory(curves)
+  add_subdirectory(generator)
+  if(VORNA_BUILD_QT)
+    add_subdirectory(res)
+    add_subdirectory(app)
+  endif()
+endfunction()
+
 # vorna_library(name SOURCES ... LIBS ...): a static library whose headers are
 # included as "folder/File.h" from src/.
 function(vorna_library name)
