@@ -1,15 +1,23 @@
 #!/usr/bin/env bash
-# Installs the Debian packages of packages.txt that are missing; quiet when all are there.
+# Installs the Debian packages of packages.txt that are missing and makes the comma
+# locale the number formatting tests run under; quiet when all is there.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+sudo=""
+[[ $(id -u) -ne 0 ]] && sudo="sudo"
 missing=()
 while read -r pkg; do
   [[ -z "$pkg" || "$pkg" == \#* ]] && continue
   dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")
 done < "$here/packages.txt"
-[[ ${#missing[@]} -eq 0 ]] && exit 0
-sudo=""
-[[ $(id -u) -ne 0 ]] && sudo="sudo"
-echo "Installing: ${missing[*]}"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [[ ${#missing[@]} -gt 0 ]]; then
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+# A desktop in German writes decimals with a comma; the tests check that no number
+# the program writes follows it.
+if ! locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; then
+  echo "Making the locale de_DE.UTF-8"
+  $sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8
+fi

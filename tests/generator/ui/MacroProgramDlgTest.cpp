@@ -68,7 +68,7 @@ protected:
 
     static bool ProgramExists()
     {
-        return std::filesystem::exists(generator::Utf8Path(kProgramFileName));
+        return std::filesystem::exists(platform::Utf8Path(kProgramFileName));
     }
 };
 
@@ -111,7 +111,7 @@ TEST_F(MacroProgramDlgTest, ChecksInTheirOrder)
     for (const CheckCase& c : cases) {
         SCOPED_TRACE(c.what);
         m_events.clear();
-        std::filesystem::remove(generator::Utf8Path(kProgramFileName));
+        std::filesystem::remove(platform::Utf8Path(kProgramFileName));
         if (c.curve)
             EnterParabola(10, c.xMin);
         else
@@ -123,7 +123,7 @@ TEST_F(MacroProgramDlgTest, ChecksInTheirOrder)
         if (passes)
             WriteFile(kSelectionFilePath, "2\r\n");
         else
-            std::filesystem::remove(generator::Utf8Path(kSelectionFilePath));
+            std::filesystem::remove(platform::Utf8Path(kSelectionFilePath));
 
         CMacroProgramDlg dialog;
         dialog.Create();
@@ -233,14 +233,14 @@ TEST_F(MacroProgramDlgTest, ProgramFileFailureKeepsTheDialogOpen)
 {
     const FileFailureCase cases[] = {
         {"cannot be created",
-         [] { std::filesystem::create_directory(generator::Utf8Path(kProgramFileName)); }},
+         [] { std::filesystem::create_directory(platform::Utf8Path(kProgramFileName)); }},
         {"disk full",
-         [] { std::filesystem::create_symlink("/dev/full", generator::Utf8Path(kProgramFileName)); }},
+         [] { std::filesystem::create_symlink("/dev/full", platform::Utf8Path(kProgramFileName)); }},
     };
     for (const FileFailureCase& c : cases) {
         SCOPED_TRACE(c.what);
         m_events.clear();
-        std::filesystem::remove_all(generator::Utf8Path(kProgramFileName));
+        std::filesystem::remove_all(platform::Utf8Path(kProgramFileName));
         c.prepare();
         EnterParabola();
         g_nCncSystem = CNC_FANUC;
