@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
-#include <stdexcept>
-
 namespace {
 
 TEST(FormatG, WritesTheReferenceCharacters)
@@ -33,39 +30,6 @@ TEST(FormatG, WritesTheReferenceCharacters)
     };
     for (const auto& row : rows)
         EXPECT_EQ(platform::FormatG(row.value), row.text) << row.value;
-}
-
-TEST(FillTemplate, FillsEachPlaceholderInOrder)
-{
-    const struct {
-        const char* tmpl;
-        std::initializer_list<double> values;
-        const char* text;
-    } rows[] = {
-        {"sqrt((1-((x-%g)*(x-%g)/(%g*%g)))*%g*%g)+%g", {10, 10, 10, 10, 5, 5, 20},
-         "sqrt((1-((x-10)*(x-10)/(10*10)))*5*5)+20"},
-        {"%g+%g", {1, -2}, "1+-2"},    // a negative value keeps its sign after the operator
-        {"X%gZ%g", {1e-5, 1234567}, "X1e-005Z1.23457e+006"},
-        {"100% %d", {}, "100% %d"},    // only "%g" is a placeholder
-        {"", {}, ""},
-    };
-    for (const auto& row : rows)
-        EXPECT_EQ(platform::FillTemplate(row.tmpl, row.values), row.text) << row.tmpl;
-}
-
-TEST(FillTemplate, ThrowsWhenTheCountsDiffer)
-{
-    const struct {
-        const char* tmpl;
-        std::initializer_list<double> values;
-    } rows[] = {
-        {"%g*%g", {1}},
-        {"%g", {1, 2}},
-        {"no placeholder", {1}},
-        {"%g", {}},
-    };
-    for (const auto& row : rows)
-        EXPECT_THROW(platform::FillTemplate(row.tmpl, row.values), std::logic_error) << row.tmpl;
 }
 
 } // namespace
