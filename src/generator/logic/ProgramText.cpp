@@ -47,6 +47,8 @@ constexpr SlotColumn ColumnOf(DialectFamily family, bool hole)
 {
     return static_cast<SlotColumn>(static_cast<int>(family) * 2 + (hole ? 1 : 0));
 }
+static_assert(ColumnOf(DialectFamily::Huazhong, false) == kHuazhongShaft
+              && ColumnOf(DialectFamily::Siemens, true) == kSiemensHole);
 
 // One statement slot: a template for every SlotColumn, and the numbers that fill
 // its "%g" in order; a template with fewer placeholders takes the first ones.
