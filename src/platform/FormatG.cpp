@@ -3,7 +3,6 @@
 #include <charconv>
 #include <iterator>
 #include <limits>
-#include <stdexcept>
 
 namespace platform {
 
@@ -33,27 +32,6 @@ std::string FormatFixed(double value, int places)
     char buffer[kMaxChars];
     const auto end = std::to_chars(buffer, std::end(buffer), value, std::chars_format::fixed, places).ptr;
     return std::string(buffer, end);
-}
-
-std::string FillTemplate(std::string_view tmpl, std::initializer_list<double> values,
-                         NumberFormatter format)
-{
-    std::string out;
-    out.reserve(tmpl.size() + 12 * values.size());
-    auto next = values.begin();
-    for (std::size_t i = 0; i < tmpl.size(); ++i) {
-        if (tmpl[i] == '%' && i + 1 < tmpl.size() && tmpl[i + 1] == 'g') {
-            if (next == values.end())
-                throw std::logic_error("FillTemplate: more placeholders than values");
-            out += format(*next++);
-            ++i;
-        } else {
-            out += tmpl[i];
-        }
-    }
-    if (next != values.end())
-        throw std::logic_error("FillTemplate: more values than placeholders");
-    return out;
 }
 
 } // namespace platform
