@@ -4,6 +4,8 @@
 #   scripts/setup.sh packages-windows.txt    those and the ones of the lists named
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+sudo=""
+[[ $(id -u) -ne 0 ]] && sudo="sudo"
 missing=()
 for list in packages.txt "$@"; do
   while read -r pkg; do
@@ -11,9 +13,14 @@ for list in packages.txt "$@"; do
     dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")
   done < "$here/$list"
 done
-[[ ${#missing[@]} -eq 0 ]] && exit 0
-sudo=""
-[[ $(id -u) -ne 0 ]] && sudo="sudo"
-echo "Installing: ${missing[*]}"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [[ ${#missing[@]} -gt 0 ]]; then
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+# A desktop in German writes decimals with a comma; the tests check that no number
+# the program writes follows it.
+if ! locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; then
+  echo "Making the locale de_DE.UTF-8"
+  $sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8
+fi

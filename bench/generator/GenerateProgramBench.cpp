@@ -2,7 +2,7 @@
 // a fresh evaluator object, then the program's text and its file. Goal: 100 ms.
 
 #include "curves/CurveState.h"
-#include "generator/logic/CurveScan.h"
+#include "curves/logic/StepDepths.h"
 #include "generator/logic/GenerateProgram.h"
 #include "generator/logic/Machining.h"
 #include "generator/logic/ProgramFile.h"
@@ -30,12 +30,16 @@ void BM_GenerateParabolaFineStep(benchmark::State& state)
     const generator::MachiningParams params{generator::MACHINING_SHAFT, 1100, 1.5f, 0.5f, 0.001f,
                                             1200, 0.4f};
     long points = 0;
-    generator::ForEachScanDepth(curve.zStart, curve.zEnd, params.finishStep, [&](float) { ++points; });
+    curves::StepDepths(curve.zStart, curve.zEnd, params.finishStep, [&](float) {
+        ++points;
+        return true;
+    });
     state.counters["scan_points"] = double(points);
 
     for (auto _ : state) {
-        if (!generator::WriteProgramFile(generator::GenerateProgram(params, curve, CNC_FANUC))) {
-            state.SkipWithError("program file not written");
+        const auto program = generator::GenerateProgram(params, curve, CNC_FANUC);
+        if (!program || !generator::WriteProgramFile(*program)) {
+            state.SkipWithError("program not generated or not written");
             break;
         }
     }

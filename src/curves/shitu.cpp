@@ -80,6 +80,13 @@ void CCurvePreviewDlg::paintEvent(QPaintEvent*)
 void CCurvePreviewDlg::OnPaint()
 {
     const curves::PreviewPicture picture = curves::ComposePreviewPicture();
+    // Painting is the measurement the generator reads.
+    if (picture.measured) {
+        g_fCurveXStart = picture.measured->xStart;
+        g_fCurveXEnd = picture.measured->xEnd;
+        g_fCurveXMax = picture.measured->xMax;
+        g_fCurveXMin = picture.measured->xMin;
+    }
     platform::MemoryCanvas canvas(width(), height());
     canvas.SetViewportOrg(picture.originX, picture.originY);
     DrawLines(canvas, picture.guides);

@@ -3,6 +3,7 @@
 #include "curves/CurveState.h"
 #include "generator/MissingSelectionFile.h"
 #include "generator/logic/GenerateProgram.h"
+#include "generator/logic/InputCheck.h"
 #include "generator/logic/Machining.h"
 #include "generator/logic/ProgramFile.h"
 #include "generator/logic/SelectionFile.h"
@@ -12,6 +13,8 @@
 #include "res/resource.h"
 
 #include <optional>
+#include <string>
+#include <vector>
 
 using namespace generator;
 
@@ -33,8 +36,10 @@ void CMacroProgramDlg::DoDataExchange(platform::CDataExchange* pDX)
 
 void CMacroProgramDlg::OnOK()
 {
-    // The checks judge the members as they stand, also after a refused field.
-    UpdateData(true);
+    // The exchange has shown its prompt and put the focus on the refused field;
+    // nothing may be judged or written from members that do not hold what was typed.
+    if (!UpdateData(true))
+        return;
     if (g_strFormulaX.empty()) {
         MessageBox("请先输入加工图形!");
         CDialog::OnOK();
@@ -50,8 +55,9 @@ void CMacroProgramDlg::OnOK()
                    "曲线X坐标最小值请看红色警戒线下方的提示");
         return;
     }
-    if (m_fBlankDia <= 0 || m_fFeed <= 0 || m_fRoughStep <= 0 || m_fFinishStep <= 0
-        || m_fRetractX <= 0 || m_fAllowanceX < 0) {
+    const MachiningParams params{m_nMachining, m_fBlankDia,  m_fFeed,      m_fRoughStep,
+                                 m_fFinishStep, m_fRetractX, m_fAllowanceX};
+    if (!ValuesInRange(params)) {
         MessageBox("数据输入不合理:要求输入大于零的数字");
         return;
     }
@@ -63,9 +69,13 @@ void CMacroProgramDlg::OnOK()
         }
         g_nCncSystem = *code;
     }
-    const MachiningParams params{m_nMachining, m_fBlankDia,  m_fFeed,      m_fRoughStep,
-                                 m_fFinishStep, m_fRetractX, m_fAllowanceX};
-    if (!WriteProgramFile(GenerateProgram(params, CurrentCurve(), g_nCncSystem))) {
+    const std::optional<std::vector<std::string>> program =
+        GenerateProgram(params, CurrentCurve(), g_nCncSystem);
+    if (!program) {
+        MessageBox("数据输入不合理:曲线在加工范围内有无法计算的点");
+        return;
+    }
+    if (!WriteProgramFile(*program)) {
         MessageBox("创建代码失败");
         return;
     }

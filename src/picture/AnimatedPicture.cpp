@@ -5,6 +5,7 @@
 #include "platform/MulDiv.h"
 #include "platform/Resources.h"
 #include "platform/Trace.h"
+#include "platform/Utf8Path.h"
 
 #include <QMetaObject>
 #include <QPainter>
@@ -70,9 +71,14 @@ bool CAnimatedPicture::Load(std::span<const std::uint8_t> bytes)
 
 bool CAnimatedPicture::Load(const char* szFileName)
 {
-    std::ifstream file(szFileName, std::ios::binary | std::ios::ate);
+    const std::filesystem::path path = platform::Utf8Path(szFileName);
+    std::ifstream file;
+    // A folder or a named pipe is no picture file, and opening a pipe would wait
+    // for a writer.
     std::error_code error;
-    if (!file || std::filesystem::is_directory(szFileName, error)) {
+    if (std::filesystem::is_regular_file(path, error))
+        file.open(path, std::ios::binary | std::ios::ate);
+    if (!file.is_open()) {
         platform::Trace("Load (file): Error opening file %s\n", szFileName);
         return false;
     }

@@ -1,7 +1,8 @@
 #include "platform/FormatG.h"
 
-#include <cstdio>
-#include <stdexcept>
+#include <charconv>
+#include <iterator>
+#include <limits>
 
 namespace platform {
 
@@ -9,10 +10,12 @@ std::string FormatG(double value)
 {
     if (value == 0.0)
         return "0";
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%g", value);
-    std::string text = buffer;
-    // glibc writes at least two exponent digits, the reference library three.
+    // std::to_chars never looks at the locale; with a precision it rounds as printf does.
+    char buffer[32];  // "-1.23457e+308" at most
+    const auto end = std::to_chars(buffer, std::end(buffer), value, std::chars_format::general, 6).ptr;
+    std::string text(buffer, end);
+    // printf writes at least two exponent digits; the program files and formula
+    // texts carry three, as the Windows C library wrote them.
     const auto e = text.find('e');
     if (e != std::string::npos) {
         const std::size_t digits = text.size() - (e + 2);
@@ -22,25 +25,13 @@ std::string FormatG(double value)
     return text;
 }
 
-std::string FillTemplate(std::string_view tmpl, std::initializer_list<double> values,
-                         NumberFormatter format)
+std::string FormatFixed(double value, int places)
 {
-    std::string out;
-    out.reserve(tmpl.size() + 12 * values.size());
-    auto next = values.begin();
-    for (std::size_t i = 0; i < tmpl.size(); ++i) {
-        if (tmpl[i] == '%' && i + 1 < tmpl.size() && tmpl[i + 1] == 'g') {
-            if (next == values.end())
-                throw std::logic_error("FillTemplate: more placeholders than values");
-            out += format(*next++);
-            ++i;
-        } else {
-            out += tmpl[i];
-        }
-    }
-    if (next != values.end())
-        throw std::logic_error("FillTemplate: more values than placeholders");
-    return out;
+    // Sign, every integer digit of the largest double, point and places.
+    constexpr int kMaxChars = 1 + std::numeric_limits<double>::max_exponent10 + 1 + 1 + 17;
+    char buffer[kMaxChars];
+    const auto end = std::to_chars(buffer, std::end(buffer), value, std::chars_format::fixed, places).ptr;
+    return std::string(buffer, end);
 }
 
 } // namespace platform

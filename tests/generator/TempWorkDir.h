@@ -2,7 +2,7 @@
 // A fixture that runs each test in a fresh, empty working directory, since the
 // generator's files live relative to it.
 
-#include "generator/logic/Utf8Path.h"
+#include "platform/Utf8Path.h"
 
 #include <gtest/gtest.h>
 
@@ -43,7 +43,7 @@ protected:
     // Creates the file's folder as well.
     static void WriteFile(std::string_view utf8Name, std::string_view bytes)
     {
-        const std::filesystem::path path = generator::Utf8Path(utf8Name);
+        const std::filesystem::path path = platform::Utf8Path(utf8Name);
         if (path.has_parent_path())
             std::filesystem::create_directories(path.parent_path());
         std::ofstream(path, std::ios::binary) << bytes;
@@ -51,7 +51,7 @@ protected:
 
     static std::string ReadFile(std::string_view utf8Name)
     {
-        std::ifstream in(generator::Utf8Path(utf8Name), std::ios::binary);
+        std::ifstream in(platform::Utf8Path(utf8Name), std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 

@@ -48,24 +48,9 @@ bool ParabolaZCheck(const CurveFields& f)
     return !(b == 0.0 && *f.p < 0.0);
 }
 
-void WriteCentredConic(const FormulaTemplates& t, const CurveFields& f)
-{
-    WriteFormulas(t, {*f.c, *f.c, *f.a, *f.a, *f.b, *f.b, *f.d});
-}
-
-void WriteParabolaX(const FormulaTemplates& t, const CurveFields& f)
-{
-    WriteFormulas(t, {*f.b, *f.b, *f.p, *f.a});
-}
-
-void WriteParabolaZ(const FormulaTemplates& t, const CurveFields& f)
-{
-    WriteFormulas(t, {*f.b, *f.p, *f.a});
-}
-
 } // namespace
 
-const CurveKind kEllipseCurve{
+constexpr CurveKind kEllipseCurve{
     .negated = {&CurveFields::c},
     .check = EllipseCheck,
     .checkMessage = kNoCurveMessage,
@@ -75,11 +60,13 @@ const CurveKind kEllipseCurve{
     .secondRadioTemplates = {.x = "-sqrt((1-((x-%g)*(x-%g)/(%g*%g)))*%g*%g)+%g",
                              .hash = "#3=-SQRT[[1-[[#2-%g]*[#2-%g]/[%g*%g]]]*%g*%g]+%g",
                              .r = "R3=-SQRT((1-((R2-%g)*(R2-%g)/(%g*%g)))*%g*%g)+%g"},
-    .writeFormulas = WriteCentredConic,
+    .arguments = {&CurveFields::c, &CurveFields::c, &CurveFields::a, &CurveFields::a, &CurveFields::b,
+                  &CurveFields::b, &CurveFields::d},
     .formulaKind = FORMULA_CONIC,
 };
+static_assert(FormulasFillable(kEllipseCurve));
 
-const CurveKind kHyperbolaXCurve{
+constexpr CurveKind kHyperbolaXCurve{
     .negated = {&CurveFields::c},
     .check = HyperbolaXCheck,
     .checkMessage = kNoCurveMessage,
@@ -89,12 +76,14 @@ const CurveKind kHyperbolaXCurve{
     .secondRadioTemplates = {.x = "-sqrt((((x-%g)*(x-%g))/(%g*%g)+1)*(%g*%g))+%g",
                              .hash = "#3=-sqrt[[[[#2-%g]*[#2-%g]]/[%g*%g]+1]*[%g*%g]]+%g",
                              .r = "R3=-sqrt((((R2-%g)*(R2-%g))/(%g*%g)+1)*(%g*%g))+%g"},
-    .writeFormulas = WriteCentredConic,
+    .arguments = {&CurveFields::c, &CurveFields::c, &CurveFields::a, &CurveFields::a, &CurveFields::b,
+                  &CurveFields::b, &CurveFields::d},
     .formulaKind = FORMULA_CONIC,
 };
+static_assert(FormulasFillable(kHyperbolaXCurve));
 
 // The first radio takes the halves below the centre line, unlike the other conics.
-const CurveKind kHyperbolaZCurve{
+constexpr CurveKind kHyperbolaZCurve{
     .negated = {&CurveFields::c},
     .check = HyperbolaZCheck,
     .checkMessage = kNoCurveMessage,
@@ -104,20 +93,23 @@ const CurveKind kHyperbolaZCurve{
     .secondRadioTemplates = {.x = "sqrt((((x-%g)*(x-%g))/(%g*%g)-1)*(%g*%g))+%g",
                              .hash = "#3=sqrt[[[[#2-%g]*[#2-%g]]/[%g*%g]-1]*[%g*%g]]+%g",
                              .r = "R3=sqrt((((R2-%g)*(R2-%g))/(%g*%g)-1)*(%g*%g))+%g"},
-    .writeFormulas = WriteCentredConic,
+    .arguments = {&CurveFields::c, &CurveFields::c, &CurveFields::a, &CurveFields::a, &CurveFields::b,
+                  &CurveFields::b, &CurveFields::d},
     .formulaKind = FORMULA_CONIC,
 };
+static_assert(FormulasFillable(kHyperbolaZCurve));
 
-const CurveKind kParabolaXCurve{
+constexpr CurveKind kParabolaXCurve{
     .negated = {&CurveFields::b},
     .templates = {.x = "((x-%g)*(x-%g))/(2*%g)+%g",
                   .hash = "#3=[[#2-%g]*[#2-%g]]/[2*%g]+%g",
                   .r = "R3=((R2-%g)*(R2-%g))/(2*%g)+%g"},
-    .writeFormulas = WriteParabolaX,
+    .arguments = {&CurveFields::b, &CurveFields::b, &CurveFields::p, &CurveFields::a},
     .formulaKind = FORMULA_CONIC,
 };
+static_assert(FormulasFillable(kParabolaXCurve));
 
-const CurveKind kParabolaZCurve{
+constexpr CurveKind kParabolaZCurve{
     .negated = {&CurveFields::p, &CurveFields::b},
     .check = ParabolaZCheck,
     .checkMessage = kNoCurveMessage,
@@ -127,8 +119,9 @@ const CurveKind kParabolaZCurve{
     .secondRadioTemplates = {.x = "-sqrt(2*(x-%g)*%g)+%g",
                              .hash = "#3=-sqrt[2*[#2-%g]*%g]+%g",
                              .r = "R3=-sqrt(2*(R2-%g)*%g)+%g"},
-    .writeFormulas = WriteParabolaZ,
+    .arguments = {&CurveFields::b, &CurveFields::p, &CurveFields::a},
     .formulaKind = FORMULA_CONIC,
 };
+static_assert(FormulasFillable(kParabolaZCurve));
 
 } // namespace curves

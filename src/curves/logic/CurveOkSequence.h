@@ -11,8 +11,9 @@ namespace curves {
 inline constexpr const char* kZAboveZeroMessage = "数据输入不合理:Z值要求输入小于等于零的数字";
 inline constexpr const char* kZOrderMessage = "z轴终点坐标值应该小于起点坐标值";
 
-// A refused check shows its message and returns with the dialog open; the members
-// stay negated until the next attempt reads the fields again.
+// A field the exchange refuses ends the sequence at once: no check, nothing stored,
+// the dialog open. A refused check shows its message and returns with the dialog
+// open; the members stay negated until the next attempt reads the fields again.
 void RunCurveOkSequence(const CurveKind& kind, const CurveFields& fields, CurveDialogHost& host);
 
 } // namespace curves

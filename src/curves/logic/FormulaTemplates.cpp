@@ -1,11 +1,10 @@
 #include "curves/logic/FormulaTemplates.h"
 
 #include "curves/CurveState.h"
-#include "platform/FormatG.h"
 
 namespace curves {
 
-void WriteFormulas(const FormulaTemplates& templates, std::initializer_list<double> values)
+void WriteFormulas(const FormulaTemplates& templates, std::span<const double> values)
 {
     g_strFormulaX = platform::FillTemplate(templates.x, values);
     g_strFormulaHash = platform::FillTemplate(templates.hash, values);

@@ -1,14 +1,19 @@
 #include "curves/logic/PreviewPicture.h"
 
 #include "curves/CurveState.h"
-#include "eval/CMathParser.h"
-#include "platform/FormatG.h"
+#include "curves/logic/EvaluateAtDepth.h"
+#include "curves/logic/StepDepths.h"
+#include "platform/FillTemplate.h"
 
+#include <array>
 #include <cmath>
 
 namespace curves {
 
 namespace {
+
+using platform::CountPlaceholders;
+using platform::FillTemplate;
 
 // Far beyond any window, yet safely inside int and float precision: a
 // zoomed-in view must neither overflow the conversion nor the painter.
@@ -24,71 +29,52 @@ int ToLogical(double value)
     return static_cast<int>(std::fmax(-kLogicalLimit, std::fmin(kLogicalLimit, value)));
 }
 
-struct Sample {
-    double radius;
-    bool failed;
-};
-
-// One fresh evaluator per point, as every caller of the evaluator uses it.
-Sample EvaluateAt(const std::string& formula, float depth)
-{
-    CMathParser parser(formula);
-    parser.AddVariable(depth, "x");
-    parser.Evaluate();
-    return {parser.m_dResult, parser.m_bError != 0};
-}
-
 PreviewLine CurveSegment(double z1, double x1, double z2, double x2, double scale)
 {
     return {kPreviewWhite, ToLogical(z1 * scale), ToLogical(-x1 * scale), ToLogical(z2 * scale),
             ToLogical(-x2 * scale)};
 }
 
-// Samples the formula in equal depth steps from the Z start to the Z end and
-// records the radii met; the curve stops before the first point that fails.
-std::vector<PreviewLine> MeasureCurve()
+// Samples the formula in equal depth steps from the Z start to the Z end, drawing
+// and measuring; the curve stops before the first point that fails.
+std::vector<PreviewLine> DrawCurve(const std::string& formula, CurveMeasurement& measured)
 {
-    const std::string& formula = g_strFormulaX;
-    g_fCurveXStart = static_cast<float>(EvaluateAt(formula, g_fZStart).radius);
-    g_fCurveXEnd = static_cast<float>(EvaluateAt(formula, g_fZEnd).radius);
-    g_fCurveXMax = g_fCurveXMin = g_fCurveXStart;
-
     std::vector<PreviewLine> curve;
     if (g_fZEnd == 0)
         return curve;
-    const float zEnd = g_fZEnd;
     const double step = (static_cast<double>(g_fZEnd) - g_fZStart) / kSteps;
     const double scale = g_fPreviewScale;
-    float z = g_fZStart;
-    float xPrev = static_cast<float>(EvaluateAt(formula, z).radius);
-    while (z < zEnd) {
-        const float zPrev = z;
-        z = static_cast<float>(z + step);
-        // A step too small to move z in single precision would never arrive.
-        if (z > zEnd || !(z > zPrev))
-            z = zEnd;
-        const Sample sample = EvaluateAt(formula, z);
-        if (sample.failed)
-            break;
-        const double x = sample.radius;
-        if (g_fCurveXMax < x)
-            g_fCurveXMax = static_cast<float>(x);
-        if (g_fCurveXMin > x)
-            g_fCurveXMin = static_cast<float>(x);
-        curve.push_back(CurveSegment(zPrev, xPrev, z, x, scale));
-        xPrev = static_cast<float>(x);
-    }
+    float zPrev = g_fZStart;
+    float xPrev = static_cast<float>(EvaluateAtDepth(formula, zPrev).value_or(0));
+    StepDepths(g_fZStart, g_fZEnd, step, [&](float z) {
+        const std::optional<double> x = EvaluateAtDepth(formula, z);
+        if (!x)
+            return false;
+        if (measured.xMax < *x)
+            measured.xMax = static_cast<float>(*x);
+        if (measured.xMin > *x)
+            measured.xMin = static_cast<float>(*x);
+        curve.push_back(CurveSegment(zPrev, xPrev, z, *x, scale));
+        zPrev = z;
+        xPrev = static_cast<float>(*x);
+        return true;
+    });
     return curve;
 }
 
-std::vector<PreviewText> ValueTexts()
+std::vector<PreviewText> ValueTexts(const CurveMeasurement& m)
 {
-    using platform::FillTemplate;
+    constexpr const char* kStart = "起点X坐标:%g,起点Z坐标%g";
+    constexpr const char* kEnd = "终点X坐标:%g,终点Z坐标%g";
+    constexpr const char* kMax = "曲线X坐标最大值:%g";
+    constexpr const char* kMin = "曲线X坐标最小值:%g";
+    static_assert(CountPlaceholders(kStart) == 2 && CountPlaceholders(kEnd) == 2
+                  && CountPlaceholders(kMax) == 1 && CountPlaceholders(kMin) == 1);
     return {
-        {0, 50, FillTemplate("起点X坐标:%g,起点Z坐标%g", {2.0 * g_fCurveXStart, -g_fZStart})},
-        {0, 80, FillTemplate("终点X坐标:%g,终点Z坐标%g", {2.0 * g_fCurveXEnd, -g_fZEnd})},
-        {0, 110, FillTemplate("曲线X坐标最大值:%g", {2.0 * g_fCurveXMax})},
-        {0, 140, FillTemplate("曲线X坐标最小值:%g", {2.0 * g_fCurveXMin})},
+        {0, 50, FillTemplate(kStart, std::array{2.0 * m.xStart, -static_cast<double>(g_fZStart)})},
+        {0, 80, FillTemplate(kEnd, std::array{2.0 * m.xEnd, -static_cast<double>(g_fZEnd)})},
+        {0, 110, FillTemplate(kMax, std::array{2.0 * m.xMax})},
+        {0, 140, FillTemplate(kMin, std::array{2.0 * m.xMin})},
     };
 }
 
@@ -109,8 +95,14 @@ PreviewPicture ComposePreviewPicture()
     picture.labels = {{-25, -50, "x"}, {-25, 15, "z"}, {-200, -10, "红色警戒线"}};
     if (g_strFormulaX.empty())
         return picture;
-    picture.curve = MeasureCurve();
-    picture.values = ValueTexts();
+    const std::string& formula = g_strFormulaX;
+    CurveMeasurement measured{};
+    measured.xStart = static_cast<float>(EvaluateAtDepth(formula, g_fZStart).value_or(0));
+    measured.xEnd = static_cast<float>(EvaluateAtDepth(formula, g_fZEnd).value_or(0));
+    measured.xMax = measured.xMin = measured.xStart;
+    picture.curve = DrawCurve(formula, measured);
+    picture.values = ValueTexts(measured);
+    picture.measured = measured;
     return picture;
 }
 

@@ -3,6 +3,7 @@
 // logical coordinates (pixels, y downward, (0, 0) at the view's origin).
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,15 @@ struct PreviewText {
     std::string text;
 };
 
+// What a painting measures of the curve, in radii: at both ends (0 where the
+// formula fails there) and the largest and smallest met along the drawn part.
+struct CurveMeasurement {
+    float xStart;
+    float xEnd;
+    float xMax;
+    float xMin;
+};
+
 // Drawn in member order, each text over an opaque black box, so later items
 // cover earlier ones where they meet.
 struct PreviewPicture {
@@ -31,12 +41,11 @@ struct PreviewPicture {
     std::vector<PreviewText> labels;  // "x", "z", "红色警戒线"
     std::vector<PreviewLine> curve;
     std::vector<PreviewText> values;  // diameters and Z at both ends, largest and smallest diameter
+    std::optional<CurveMeasurement> measured;  // none without a formula
 };
 
-// Composes the picture of the current curve from the shared state. For a
-// non-empty formula it also measures the curve: it stores the radius at both
-// ends and the largest and smallest radius met along the drawn part in
-// g_fCurveXStart, g_fCurveXEnd, g_fCurveXMax and g_fCurveXMin.
+// Composes the picture of the current curve from the shared state, which it only
+// reads; the preview stores the measurement for the generator.
 PreviewPicture ComposePreviewPicture();
 
 } // namespace curves

@@ -13,7 +13,11 @@ bool Zoom(double direction)
     const double scale = g_fPreviewScale;
     if (!(scale > 0) || std::isinf(scale))
         return false;
-    g_fPreviewScale = static_cast<float>(scale + direction * (scale / 10));
+    // An infinite, zero or subnormal scale could not be zoomed back by a tenth.
+    const float zoomed = static_cast<float>(scale + direction * (scale / 10));
+    if (!std::isnormal(zoomed))
+        return false;
+    g_fPreviewScale = zoomed;
     return true;
 }
 

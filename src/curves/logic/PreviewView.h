@@ -6,8 +6,10 @@ namespace curves {
 inline constexpr float kPreviewPanStep = 20;  // pixels per pan button press
 
 // Scale by a tenth up or down. A scale that is not a positive finite number
-// (none set yet) stays as it is; the result tells whether it changed and so
-// whether the preview needs painting again.
+// (none set yet) stays as it is, and so does one that the press would make
+// infinite, zero or subnormal, so the other button always brings the curve
+// back. The result tells whether it changed and so whether the preview needs
+// painting again.
 bool ZoomPreviewIn();
 bool ZoomPreviewOut();
 

@@ -1,28 +1,15 @@
 #include "curves/logic/ScaleFromEnds.h"
 
-#include "eval/CMathParser.h"
+#include "curves/logic/EvaluateAtDepth.h"
 
 #include <cmath>
 
 namespace curves {
 
-namespace {
-
-// 0 where the evaluation fails.
-double RadiusAt(const std::string& formula, float depth)
-{
-    CMathParser parser(formula);
-    parser.AddVariable(depth, "x");
-    parser.Evaluate();
-    return parser.m_dResult;
-}
-
-} // namespace
-
 float ScaleFromEnds(const std::string& formula, float zStart, float zEnd, float previous)
 {
-    float diameter = static_cast<float>(2.0 * RadiusAt(formula, zStart));
-    const double endDiameter = 2.0 * RadiusAt(formula, zEnd);
+    float diameter = static_cast<float>(2.0 * EvaluateAtDepth(formula, zStart).value_or(0));
+    const double endDiameter = 2.0 * EvaluateAtDepth(formula, zEnd).value_or(0);
     if (endDiameter > diameter)
         diameter = static_cast<float>(endDiameter);
     const float longest = diameter > zEnd ? diameter : zEnd;

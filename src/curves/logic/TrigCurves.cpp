@@ -29,39 +29,31 @@ bool CotangentCheck(const CurveFields& f)
     return *f.b != 0.0f && WithinPeriod(f);
 }
 
-void WriteWave(const FormulaTemplates& t, const CurveFields& f)
-{
-    WriteFormulas(t, {*f.a, *f.b, *f.c, *f.d});
-}
-
-void WriteQuotient(const FormulaTemplates& t, const CurveFields& f)
-{
-    WriteFormulas(t, {*f.a, *f.b, *f.c, *f.b, *f.c, *f.d});
-}
-
 } // namespace
 
-const CurveKind kSineCurve{
+constexpr CurveKind kSineCurve{
     .negated = {&CurveFields::a, &CurveFields::b, &CurveFields::c},
     .templates = {.x = "%g*sin(%g*(x-%g))+%g",
                   .hash = "#3=%g*SIN[%g*[#2-%g]]+%g",
                   .hashDeg = "#3=%g*SIN[%g*[#2-%g]*180/3.1415926]+%g",
                   .r = "R3=%g*SIN(%g*(R2-%g)*180/3.1415926)+%g"},
-    .writeFormulas = WriteWave,
+    .arguments = {&CurveFields::a, &CurveFields::b, &CurveFields::c, &CurveFields::d},
     .formulaKind = FORMULA_TRIG,
 };
+static_assert(FormulasFillable(kSineCurve));
 
-const CurveKind kCosineCurve{
+constexpr CurveKind kCosineCurve{
     .negated = {&CurveFields::a, &CurveFields::b, &CurveFields::c},
     .templates = {.x = "%g*cos(%g*(x-%g))+%g",
                   .hash = "#3=%g*COS[%g*[#2-%g]]+%g",
                   .hashDeg = "#3=%g*COS[%g*[#2-%g]*180/3.1415926]+%g",
                   .r = "R3=%g*COS(%g*(R2-%g)*180/3.1415926)+%g"},
-    .writeFormulas = WriteWave,
+    .arguments = {&CurveFields::a, &CurveFields::b, &CurveFields::c, &CurveFields::d},
     .formulaKind = FORMULA_TRIG,
 };
+static_assert(FormulasFillable(kCosineCurve));
 
-const CurveKind kTangentCurve{
+constexpr CurveKind kTangentCurve{
     .negated = {&CurveFields::a, &CurveFields::b, &CurveFields::c},
     .check = TangentCheck,
     .checkMessage = kPeriodMessage,
@@ -69,11 +61,13 @@ const CurveKind kTangentCurve{
                   .hash = "#3=%g*SIN[%g*[#2-%g]]/COS[%g*[#2-%g]]+%g",
                   .hashDeg = "#3=%g*SIN[%g*[#2-%g]*180/3.1415926]/COS[%g*[#2-%g]*180/3.1415926]+%g",
                   .r = "R3=%g*SIN(%g*(R2-%g)*180/3.1415926)/COS(%g*(R2-%g)*180/3.1415926)+%g"},
-    .writeFormulas = WriteQuotient,
+    .arguments = {&CurveFields::a, &CurveFields::b, &CurveFields::c, &CurveFields::b,
+                  &CurveFields::c, &CurveFields::d},
     .formulaKind = FORMULA_TRIG,
 };
+static_assert(FormulasFillable(kTangentCurve));
 
-const CurveKind kCotangentCurve{
+constexpr CurveKind kCotangentCurve{
     .negated = {&CurveFields::a, &CurveFields::b, &CurveFields::c},
     .check = CotangentCheck,
     .checkMessage = kPeriodMessage,
@@ -81,8 +75,10 @@ const CurveKind kCotangentCurve{
                   .hash = "#3=%g*COS[%g*[#2-%g]]/SIN[%g*[#2-%g]]+%g",
                   .hashDeg = "#3=%g*COS[%g*[#2-%g]*180/3.1415926]/SIN[%g*[#2-%g]*180/3.1415926]+%g",
                   .r = "R3=%g*COS(%g*(R2-%g)*180/3.1415926)/SIN(%g*(R2-%g)*180/3.1415926)+%g"},
-    .writeFormulas = WriteQuotient,
+    .arguments = {&CurveFields::a, &CurveFields::b, &CurveFields::c, &CurveFields::b,
+                  &CurveFields::c, &CurveFields::d},
     .formulaKind = FORMULA_TRIG,
 };
+static_assert(FormulasFillable(kCotangentCurve));
 
 } // namespace curves

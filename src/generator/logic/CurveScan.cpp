@@ -1,28 +1,30 @@
 #include "generator/logic/CurveScan.h"
 
-#include "eval/CMathParser.h"
+#include "curves/logic/EvaluateAtDepth.h"
+#include "curves/logic/StepDepths.h"
+
+#include <cmath>
 
 namespace generator {
 
-double EvaluateRadius(const std::string& formulaX, float depth)
-{
-    CMathParser parser(formulaX);
-    parser.AddVariable(depth, "x");
-    parser.Evaluate();
-    return parser.m_dResult;
-}
-
-RadiusRange ScanCurve(const std::string& formulaX, float zStart, float zEnd, float xStart,
-                      float step)
+std::optional<RadiusRange> ScanCurve(const std::string& formulaX, float zStart, float zEnd,
+                                     float xStart, float step)
 {
     RadiusRange range{xStart, xStart};
-    ForEachScanDepth(zStart, zEnd, step, [&](float z) {
-        const double r = EvaluateRadius(formulaX, z);
-        if (range.rMin > r)
-            range.rMin = static_cast<float>(r);
-        if (range.rMax < r)
-            range.rMax = static_cast<float>(r);
+    bool computed = true;
+    curves::StepDepths(zStart, zEnd, step, [&](float z) {
+        const std::optional<double> r = curves::EvaluateAtDepth(formulaX, z);
+        computed = r && std::isfinite(*r);
+        if (!computed)
+            return false;
+        if (range.rMin > *r)
+            range.rMin = static_cast<float>(*r);
+        if (range.rMax < *r)
+            range.rMax = static_cast<float>(*r);
+        return true;
     });
+    if (!computed)
+        return std::nullopt;
     return range;
 }
 

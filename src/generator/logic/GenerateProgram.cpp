@@ -1,5 +1,6 @@
 #include "generator/logic/GenerateProgram.h"
 
+#include "curves/logic/EvaluateAtDepth.h"
 #include "generator/logic/CurveScan.h"
 #include "generator/logic/Machining.h"
 #include "generator/logic/ProgramText.h"
@@ -7,16 +8,20 @@
 
 namespace generator {
 
-std::vector<std::string> GenerateProgram(const MachiningParams& params, const CurveSnapshot& curve,
-                                         int dialect)
+std::optional<std::vector<std::string>> GenerateProgram(const MachiningParams& params,
+                                                        const CurveSnapshot& curve, int dialect)
 {
-    const RadiusRange range =
+    // The scan ends on the Z end; with no scan point the Z end is the Z start.
+    const std::optional<double> startRadius = curves::EvaluateAtDepth(curve.formulaX, curve.zStart);
+    const std::optional<RadiusRange> range =
         ScanCurve(curve.formulaX, curve.zStart, curve.zEnd, curve.xStart, params.finishStep);
-    const float Dmin = 2 * range.rMin;
-    const float Dmax = 2 * range.rMax;
+    if (!startRadius || !range)
+        return std::nullopt;
+    const float Dmin = 2 * range->rMin;
+    const float Dmax = 2 * range->rMax;
     const double T = StockDepth(params.machining, params.blankDia, Dmin, Dmax, params.allowanceX);
     const float rem = SplitStock(T, params.feed).rem;
-    const float Xs = static_cast<float>(EvaluateRadius(curve.formulaX, curve.zStart));
+    const float Xs = static_cast<float>(*startRadius);
 
     const bool hole = params.machining == MACHINING_HOLE;
     const double startDia = 2.0 * Xs;
@@ -36,6 +41,8 @@ std::vector<std::string> GenerateProgram(const MachiningParams& params, const Cu
         .endDia = endDia,
         .semiEndDia = hole ? endDia - rem : endDia + rem,
     };
+    if (!WritesOnlyFiniteNumbers(numbers))
+        return std::nullopt;
     return ProgramLines(dialect, params.machining, numbers, curve);
 }
 

@@ -5,6 +5,7 @@
 
 #include "generator/logic/CurveSnapshot.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,7 +22,10 @@ struct MachiningParams {
     float allowanceX = 0;
 };
 
-std::vector<std::string> GenerateProgram(const MachiningParams& params, const CurveSnapshot& curve,
-                                         int dialect);
+// None when the curve cannot be computed where the tool must go: at the Z start,
+// at a scan point or at the Z end (an evaluation error or a radius that is not
+// finite), or when a number the program would write is not finite.
+std::optional<std::vector<std::string>> GenerateProgram(const MachiningParams& params,
+                                                        const CurveSnapshot& curve, int dialect);
 
 } // namespace generator

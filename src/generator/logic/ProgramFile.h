@@ -8,9 +8,9 @@ namespace generator {
 
 inline constexpr const char* kProgramFileName = "宏程序G代码.TXT";
 
-// Replaces the file with `lines`, each ended by CR LF. False when the file cannot
-// be created, and also when writing or closing it fails (a full disk): a partial
-// program must not pass for a finished one, so it is removed again.
+// Replaces the file with `lines`, each ended by CR LF, through ReplaceFileContent:
+// false when the file cannot be created or written, and then an earlier program
+// stays as it was, byte for byte, and no partial program is left.
 bool WriteProgramFile(const std::vector<std::string>& lines);
 
 } // namespace generator

@@ -3,12 +3,13 @@
 #include "curves/CurveState.h"
 #include "generator/logic/Machining.h"
 #include "generator/logic/ProgramNumber.h"
-#include "platform/FormatG.h"
+#include "platform/FillTemplate.h"
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <optional>
-#include <string_view>
+#include <span>
 
 namespace generator {
 namespace {
@@ -31,21 +32,36 @@ constexpr std::optional<DialectFamily> FamilyOfDialect(int code)
     }
 }
 
-// Columns: family * 2, plus 1 for a hole.
-constexpr int SlotColumn(DialectFamily family, bool hole)
+// The six columns of the slot table: one per dialect family and machining type.
+enum SlotColumn {
+    kBracketedShaft,
+    kBracketedHole,
+    kHuazhongShaft,
+    kHuazhongHole,
+    kSiemensShaft,
+    kSiemensHole,
+    kSlotColumns,
+};
+
+constexpr SlotColumn ColumnOf(DialectFamily family, bool hole)
 {
-    return static_cast<int>(family) * 2 + (hole ? 1 : 0);
+    return static_cast<SlotColumn>(static_cast<int>(family) * 2 + (hole ? 1 : 0));
 }
+static_assert(ColumnOf(DialectFamily::Huazhong, false) == kHuazhongShaft
+              && ColumnOf(DialectFamily::Siemens, true) == kSiemensHole);
 
 // One statement slot: a template for every SlotColumn, and the numbers that fill
 // its "%g" in order; a template with fewer placeholders takes the first ones.
 struct SlotTemplate {
-    std::array<const char*, 6> forms;
+    std::array<const char*, kSlotColumns> forms;
     std::array<double ProgramNumbers::*, 2> values;
 };
 
 using N = ProgramNumbers;
 
+// Columns in SlotColumn order: bracketed shaft, bracketed hole, Huazhong shaft,
+// Huazhong hole, Siemens shaft, Siemens hole. The bracketed shaft and hole loops
+// differ in their blanks on purpose ("]DO 2", "END 2" against "] DO2", "END2").
 constexpr std::array<SlotTemplate, 33> kSlotTemplates = {{
     // Roughing: passes of #1 from T down by the feed, each an inner loop over #2.
     /*  1 */ {{"G00z-%g", "G00z-%g", "G00z-%g", "G00z-%g", "G00z-%g", "G00z-%g"}, {&N::zStart}},
@@ -88,21 +104,6 @@ constexpr std::array<SlotTemplate, 33> kSlotTemplates = {{
 // The slot after which each of the three copies of the formula line stands.
 constexpr std::array<int, 3> kFormulaLineAfterSlot = {7, 18, 28};
 
-// The number of "%g" in a template; -1 when it holds any other '%'.
-constexpr int CountPlaceholders(std::string_view form)
-{
-    int count = 0;
-    for (std::size_t i = 0; i < form.size(); ++i) {
-        if (form[i] != '%')
-            continue;
-        if (i + 1 == form.size() || form[i + 1] != 'g')
-            return -1;
-        ++count;
-        ++i;
-    }
-    return count;
-}
-
 constexpr bool SlotTemplatesAreFillable()
 {
     for (const SlotTemplate& slot : kSlotTemplates) {
@@ -110,7 +111,7 @@ constexpr bool SlotTemplatesAreFillable()
         if (slot.values[0] == nullptr && slot.values[1] != nullptr)
             return false;
         for (const char* form : slot.forms) {
-            const int wanted = CountPlaceholders(form);
+            const int wanted = platform::CountPlaceholders(form);
             if (wanted < 0 || wanted > given)
                 return false;
         }
@@ -120,18 +121,16 @@ constexpr bool SlotTemplatesAreFillable()
 static_assert(SlotTemplatesAreFillable(),
               "every template's placeholders need values, taken from the front");
 
-std::string FillSlot(const SlotTemplate& slot, int column, const ProgramNumbers& numbers)
+std::string FillSlot(const SlotTemplate& slot, SlotColumn column, const ProgramNumbers& numbers)
 {
-    const char* form = slot.forms[column];
-    switch (CountPlaceholders(form)) {
-    case 0:
-        return form;
-    case 1:
-        return platform::FillTemplate(form, {numbers.*slot.values[0]}, FormatProgramNumber);
-    default:
-        return platform::FillTemplate(form, {numbers.*slot.values[0], numbers.*slot.values[1]},
-                                      FormatProgramNumber);
+    std::array<double, 2> values{};
+    std::size_t count = 0;
+    for (double ProgramNumbers::*value : slot.values) {
+        if (value)
+            values[count++] = numbers.*value;
     }
+    return platform::FillTemplate(slot.forms[column], std::span(values.data(), count),
+                                  FormatProgramNumber);
 }
 
 const std::string* ChooseFormulaLine(int dialect, const CurveSnapshot& curve)
@@ -149,11 +148,22 @@ const std::string* ChooseFormulaLine(int dialect, const CurveSnapshot& curve)
 
 } // namespace
 
+bool WritesOnlyFiniteNumbers(const ProgramNumbers& numbers)
+{
+    for (const SlotTemplate& slot : kSlotTemplates) {
+        for (double ProgramNumbers::*value : slot.values) {
+            if (value && !std::isfinite(numbers.*value))
+                return false;
+        }
+    }
+    return true;
+}
+
 std::vector<std::string> ProgramLines(int dialect, int machining, const ProgramNumbers& numbers,
                                       const CurveSnapshot& curve)
 {
     const std::optional<DialectFamily> family = FamilyOfDialect(dialect);
-    const int column = family ? SlotColumn(*family, machining == MACHINING_HOLE) : 0;
+    const SlotColumn column = family ? ColumnOf(*family, machining == MACHINING_HOLE) : kBracketedShaft;
     const std::string* formulaLine = ChooseFormulaLine(dialect, curve);
     std::vector<std::string> lines;
     lines.reserve(kSlotTemplates.size() + kFormulaLineAfterSlot.size());

@@ -27,6 +27,10 @@ struct ProgramNumbers {
     double semiEndDia;    // endDia + rem for a shaft, - rem for a hole
 };
 
+// Whether every number a slot of any dialect writes is finite: an infinite or
+// undefined value in a program line would be read by no control.
+bool WritesOnlyFiniteNumbers(const ProgramNumbers& numbers);
+
 // Slots 1-7, formula line, 8-18, formula line, 19-28, formula line, 29-33: 36
 // lines for a dialect code 1 to 6. For any other code every slot is an empty
 // line. The formula line is curve.formulaR for code 3, curve.formulaHash for

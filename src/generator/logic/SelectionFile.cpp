@@ -1,8 +1,11 @@
 #include "generator/logic/SelectionFile.h"
 
-#include "generator/logic/Utf8Path.h"
+#include "generator/logic/ReplaceFileContent.h"
+#include "platform/FormatG.h"
+#include "platform/Utf8Path.h"
 
 #include <climits>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -41,7 +44,12 @@ int ParseSelectionCode(std::string_view text)
 
 std::optional<int> ReadSelectionFile()
 {
-    std::ifstream in(Utf8Path(kSelectionFilePath), std::ios::binary);
+    const std::filesystem::path path = platform::Utf8Path(kSelectionFilePath);
+    // Checked before the open, which would wait on a named pipe for a writer.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error))
+        return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
     if (!in)
         return std::nullopt;
     std::string line;
@@ -51,8 +59,8 @@ std::optional<int> ReadSelectionFile()
         if (c == '\n')
             break;
     }
-    // A path that opens but cannot be read (a folder of that name) is as broken
-    // an installation as a missing file.
+    // A file that opens but cannot be read is as broken an installation as a
+    // missing one.
     if (in.bad())
         return std::nullopt;
     return ParseSelectionCode(line);
@@ -60,12 +68,7 @@ std::optional<int> ReadSelectionFile()
 
 bool WriteSelectionFile(int code)
 {
-    std::ofstream out(Utf8Path(kSelectionFilePath), std::ios::binary | std::ios::trunc);
-    if (!out)
-        return false;
-    out << std::to_string(code) << "\r\n";
-    out.close();
-    return !out.fail();
+    return ReplaceFileContent(platform::Utf8Path(kSelectionFilePath), platform::FormatFixed(code, 0) + "\r\n");
 }
 
 } // namespace generator

@@ -15,12 +15,12 @@ inline constexpr const char* kSelectionFilePath = "数控系统/保存选择数�
 int ParseSelectionCode(std::string_view text);
 
 // The saved code: at most 19 characters of the file's first line, line end
-// included, through ParseSelectionCode. None when the file cannot be opened or
-// read.
+// included, through ParseSelectionCode. None when the path is not a regular file
+// (missing, a folder, a named pipe, a device) or cannot be opened or read.
 std::optional<int> ReadSelectionFile();
 
-// Replaces the file's content with `code` and CR LF; false when the file cannot
-// be opened or written.
+// Replaces the file's content with `code` and CR LF through ReplaceFileContent;
+// false when that fails, and the saved code is then still the one read before.
 bool WriteSelectionFile(int code);
 
 } // namespace generator

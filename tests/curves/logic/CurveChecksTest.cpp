@@ -143,19 +143,17 @@ const NegatedRow kNegatedRows[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Curves, NegatedMembers, ::testing::ValuesIn(kNegatedRows));
 
-// A field the exchange refuses keeps its member, and those after it, as they stand;
-// the sequence runs on them and the closing read keeps the dialog open.
+// A field the exchange refuses ends the attempt before anything is checked or stored.
 struct RefusalRow {
     const char* what;
     std::vector<Typed> attempts;  // each but the last read in full, the last up to the refusal
     int refusedField;
     std::vector<std::string> messages;
-    const char* x;
 };
 
 class RefusedField : public CurveStateTest, public ::testing::WithParamInterface<RefusalRow> {};
 
-TEST_P(RefusedField, KeepsTheDialogOpen)
+TEST_P(RefusedField, ChangesNothingAndKeepsTheDialogOpen)
 {
     const RefusalRow& row = GetParam();
     SCOPED_TRACE(row.what);
@@ -166,19 +164,20 @@ TEST_P(RefusedField, KeepsTheDialogOpen)
         dialog.Ok(kEllipse);
     }
     EXPECT_EQ(dialog.messages, row.messages);
-    EXPECT_EQ(g_strFormulaX, row.x);
+    ExpectEarlierCurve();
+    EXPECT_EQ(g_fZStart, kEarlierZStart);
+    EXPECT_EQ(g_fZEnd, kEarlierZEnd);
+    EXPECT_FALSE(dialog.invalidated);
     EXPECT_FALSE(dialog.closed);
 }
 
 const Typed kWorkedEllipse{.z1 = -2, .z2 = -18, .a = 10, .b = 5, .c = -10, .d = 20};
 
 const RefusalRow kRefusalRows[] = {
-    {"d refused at the first attempt: the curve is written with d 0",
-     {kWorkedEllipse}, 5, {}, "sqrt((1-((x-10)*(x-10)/(10*10)))*5*5)+0"},
-    {"z1 refused after a refused range: the members are negated back",
+    {"d refused at the first attempt: no curve with d 0", {kWorkedEllipse}, 5, {}},
+    {"z1 refused after a refused range: no second message",
      {{.z1 = 0.5f, .z2 = -18, .a = 10, .b = 5, .c = -10, .d = 20}, kWorkedEllipse}, 0,
-     {"数据输入不合理:Z值要求输入小于等于零的数字", "数据输入不合理:Z值要求输入小于等于零的数字"},
-     CurveStateTest::kEarlierX},
+     {"数据输入不合理:Z值要求输入小于等于零的数字"}},
 };
 INSTANTIATE_TEST_SUITE_P(Ellipse, RefusedField, ::testing::ValuesIn(kRefusalRows));
 

@@ -12,7 +12,7 @@ using curves::ComposePreviewPicture;
 using curves::PreviewLine;
 using curves::PreviewPicture;
 
-constexpr float kUnset = -7;  // a radius no row measures
+constexpr float kUnset = -7;  // a stored radius no row measures
 
 class PreviewPictureTest : public ::testing::Test {
 protected:
@@ -91,10 +91,14 @@ TEST_F(PreviewPictureTest, CurveEndsAndMeasuredRadii)
         } else {
             EXPECT_TRUE(picture.curve.empty());
         }
-        EXPECT_NEAR(g_fCurveXStart, row.xStart, 1e-4);
-        EXPECT_NEAR(g_fCurveXEnd, row.xEnd, 1e-4);
-        EXPECT_NEAR(g_fCurveXMax, row.xMax, 1e-4);
-        EXPECT_NEAR(g_fCurveXMin, row.xMin, 1e-4);
+        ASSERT_TRUE(picture.measured);
+        EXPECT_NEAR(picture.measured->xStart, row.xStart, 1e-4);
+        EXPECT_NEAR(picture.measured->xEnd, row.xEnd, 1e-4);
+        EXPECT_NEAR(picture.measured->xMax, row.xMax, 1e-4);
+        EXPECT_NEAR(picture.measured->xMin, row.xMin, 1e-4);
+        // Composing only reads the shared state; the preview stores the measurement.
+        for (float stored : {g_fCurveXStart, g_fCurveXEnd, g_fCurveXMax, g_fCurveXMin})
+            EXPECT_EQ(stored, kUnset);
     }
 }
 
@@ -116,11 +120,10 @@ TEST_F(PreviewPictureTest, EmptyFormulaDrawsOnlyGuidesAndLabels)
     EXPECT_EQ(picture.originY, -20);
     EXPECT_TRUE(picture.curve.empty());
     EXPECT_TRUE(picture.values.empty());
+    EXPECT_FALSE(picture.measured);
     EXPECT_FALSE(picture.guides.empty());
     ASSERT_EQ(picture.labels.size(), 3u);
     EXPECT_EQ(picture.labels[2].text, "红色警戒线");
-    for (float measured : {g_fCurveXStart, g_fCurveXEnd, g_fCurveXMax, g_fCurveXMin})
-        EXPECT_EQ(measured, kUnset);
 }
 
 TEST_F(PreviewPictureTest, ValueTexts)

@@ -172,43 +172,38 @@ TEST_F(CurveDialogs, RefusedInputKeepsTheDialogOpen)
         std::vector<Entry> typed;
         std::vector<std::string> messages;
         const char* x;
-        int radio = 0;  // the radio clicked before OK, 0 for none
+        float zEnd;  // the stored end depth afterwards; Restart leaves 0
     };
+    const std::vector<Entry> parabolaTyped{{IDC_Z_START, "-1"}, {IDC_Z_END, "-5"}, {IDC_PARAM_A, "0,4"},
+                                           {IDC_PARAM_B, "10"}, {IDC_PARAM_C, "-3"}};
+    // A refused field ends the attempt before anything is checked or stored; a
+    // decimal comma, as typed on a German or French keyboard, in each dialog.
     const Row rows[] = {
-        {"a word in d: the curve is taken with d 0, the closing read refuses it again",
-         Make<CEllipseDlg>,
-         {{IDC_Z_START, "-2"}, {IDC_Z_END, "-18"}, {IDC_PARAM_A, "10"}, {IDC_PARAM_B, "5"}, {IDC_PARAM_C, "-10"},
-          {IDC_PARAM_D, "abc"}},
-         {kPrompt, kPrompt}, "sqrt((1-((x-10)*(x-10)/(10*10)))*5*5)+0"},
-        {"a signed zero in z1: every member stays 0 and the ellipse's own check refuses a = 0",
-         Make<CEllipseDlg>,
+        {"ellipse, a decimal comma in d", Make<CEllipseDlg>, WithD(kEllipseTyped, "15,5"), {kPrompt}, kEarlierX, 0},
+        {"hyperbola X, a decimal comma in d", Make<CHyperbolaXDlg>, WithD(kHyperbolaTyped, "15,5"), {kPrompt},
+         kEarlierX, 0},
+        {"hyperbola Z, a decimal comma in d", Make<CHyperbolaZDlg>, WithD(kHyperbolaTyped, "15,5"), {kPrompt},
+         kEarlierX, 0},
+        {"parabola X, a decimal comma in P", Make<CParabolaXDlg>, parabolaTyped, {kPrompt}, kEarlierX, 0},
+        {"parabola Z, a decimal comma in P", Make<CParabolaZDlg>, parabolaTyped, {kPrompt}, kEarlierX, 0},
+        {"sine, a decimal comma in d", Make<CSineDlg>, WithD(kWaveTyped, "15,5"), {kPrompt}, kEarlierX, 0},
+        {"cosine, a decimal comma in d", Make<CCosineDlg>, WithD(kWaveTyped, "15,5"), {kPrompt}, kEarlierX, 0},
+        {"tangent, a decimal comma in d", Make<CTangentDlg>, WithD(kTangentTyped, "15,5"), {kPrompt}, kEarlierX, 0},
+        {"cotangent, a decimal comma in d", Make<CCotangentDlg>, WithD(kTangentTyped, "15,5"), {kPrompt},
+         kEarlierX, 0},
+        {"a signed zero in z1", Make<CEllipseDlg>,
          {{IDC_Z_START, "-0"}, {IDC_Z_END, "-18"}, {IDC_PARAM_A, "10"}, {IDC_PARAM_B, "5"}, {IDC_PARAM_C, "-10"},
           {IDC_PARAM_D, "20"}},
-         {kPrompt, "不能构成合理曲线"}, kEarlierX},
-        {"an empty b: b, c and d stay 0, so the tangent is the constant 0",
-         Make<CTangentDlg>,
+         {kPrompt}, kEarlierX, 0},
+        {"an empty b", Make<CTangentDlg>,
          {{IDC_Z_START, "-2"}, {IDC_Z_END, "-8"}, {IDC_PARAM_A, "3"}, {IDC_PARAM_B, ""}, {IDC_PARAM_C, "-5"},
           {IDC_PARAM_D, "20"}},
-         {kPrompt, kPrompt}, "-3*sin(0*(x-0))/cos(0*(x-0))+0"},
-        // The exchange stops at the refused field, so the radio is read only where it
-        // comes before that field.
-        {"hyperbola X, radio exchanged first: d refused, the second radio taken", Make<CHyperbolaXDlg>,
-         WithD(kHyperbolaTyped, "abc"), {kPrompt, kPrompt}, "-sqrt((((x-10)*(x-10))/(4*4)+1)*(3*3))+0",
-         IDC_RADIO_SECOND},
-        {"hyperbola Z, radio exchanged last: d refused, the first radio kept", Make<CHyperbolaZDlg>,
-         WithD(kHyperbolaTyped, "abc"), {kPrompt, kPrompt}, "-sqrt((((x-10)*(x-10))/(4*4)-1)*(3*3))+0",
-         IDC_RADIO_SECOND},
-        {"ellipse, radio exchanged last: d refused, the first radio kept", Make<CEllipseDlg>,
-         WithD(kEllipseTyped, "abc"), {kPrompt, kPrompt}, "sqrt((1-((x-10)*(x-10)/(10*10)))*5*5)+0",
-         IDC_RADIO_SECOND},
-        {"parabola Z, radio exchanged before b: b refused, the second radio taken", Make<CParabolaZDlg>,
-         {{IDC_Z_START, "-4"}, {IDC_Z_END, "-8"}, {IDC_PARAM_A, "-2"}, {IDC_PARAM_B, "10"}, {IDC_PARAM_C, "abc"}},
-         {kPrompt, kPrompt}, "-sqrt(2*(x-0)*2)+10", IDC_RADIO_SECOND},
+         {kPrompt}, kEarlierX, 0},
         {"a Z above 0", Make<CSineDlg>, {{IDC_Z_START, "0.5"}},
-         {"数据输入不合理:Z值要求输入小于等于零的数字"}, kEarlierX},
-        {"a range longer than one period", Make<CTangentDlg>,
+         {"数据输入不合理:Z值要求输入小于等于零的数字"}, kEarlierX, 0},
+        {"a range longer than one period: the range is stored before the period test", Make<CTangentDlg>,
          {{IDC_Z_START, "-2"}, {IDC_Z_END, "-20"}, {IDC_PARAM_B, "0.25"}},
-         {"不能构成连续的曲线，已经超出一个周期\n要求:3.1415926/b > z1-z2"}, kEarlierX},
+         {"不能构成连续的曲线，已经超出一个周期\n要求:3.1415926/b > z1-z2"}, kEarlierX, 20},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
@@ -216,14 +211,37 @@ TEST_F(CurveDialogs, RefusedInputKeepsTheDialogOpen)
         const std::unique_ptr<CDialog> dialog = row.make();
         const int result = Run(*dialog, [&row](CDialog& d) {
             Type(d, row.typed);
-            if (row.radio)
-                Click(d, row.radio);
             Click(d, IDOK);
         });
         EXPECT_EQ(result, kStillOpen);
         EXPECT_EQ(m_messages, row.messages);
         EXPECT_EQ(g_strFormulaX, row.x);
+        EXPECT_EQ(g_fZEnd, row.zEnd);
     }
+}
+
+TEST_F(CurveDialogs, CancelAfterARefusedFieldKeepsTheEarlierCurve)
+{
+    CEllipseDlg ellipse;
+    Run(ellipse, [](CDialog& d) {
+        Type(d, kEllipseTyped);
+        Click(d, IDOK);
+    });
+    const std::string ellipseX = g_strFormulaX;
+    ASSERT_EQ(ellipseX, "sqrt((1-((x-10)*(x-10)/(10*10)))*5*5)+20");
+
+    CSineDlg sine;
+    const int result = Run(sine, [](CDialog& d) {
+        Type(d, WithD(kWaveTyped, "15,5"));
+        Click(d, IDOK);
+        Click(d, IDCANCEL);
+    });
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(m_messages, std::vector<std::string>{kPrompt});
+    EXPECT_EQ(g_strFormulaX, ellipseX);
+    EXPECT_EQ(g_nFormulaKind, FORMULA_CONIC);
+    EXPECT_EQ(g_fZStart, 2);
+    EXPECT_EQ(g_fZEnd, 18);
 }
 
 // The label on an edit's row: the static text left of it whose middle lies nearest

@@ -6,8 +6,10 @@
 #include "generator/logic/ProgramFile.h"
 #include "generator/logic/Stock.h"
 #include "platform/FormatG.h"
+#include "support/SplitLines.h"
 
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,17 +41,6 @@ const MachiningParams kShaftWorked{MACHINING_SHAFT, 24, 1.5f, 0.5f, 0.1f, 30, 0.
 const MachiningParams kShaftFine{MACHINING_SHAFT, 26, 1, 0.3f, 0.05f, 30, 0.5f};
 const MachiningParams kHoleDeep{MACHINING_HOLE, 16, 2, 0.5f, 0.1f, 10, 0.2f};
 const MachiningParams kHoleSmall{MACHINING_HOLE, 8, 2, 0.5f, 0.1f, 6, 0.5f};
-
-std::vector<std::string> Lines(std::string_view text)
-{
-    std::vector<std::string> lines;
-    for (std::size_t start = 0; start < text.size();) {
-        const std::size_t end = text.find('\n', start);
-        lines.emplace_back(text.substr(start, end - start));
-        start = end + 1;
-    }
-    return lines;
-}
 
 // Index in the program of a slot's line, past the formula lines before it.
 std::size_t LineOfSlot(int slot)
@@ -304,14 +295,14 @@ TEST(GenerateProgram, WholeProgramsOfEachFamily)
         {"Siemens hole, trigonometric from Z 0", CNC_SIEMENS, kHoleDeep, kSine, kSiemensHoleSine},
     };
     for (const WholeCase& c : cases)
-        EXPECT_EQ(GenerateProgram(c.params, c.curve, c.dialect), Lines(c.program)) << c.what;
+        EXPECT_EQ(GenerateProgram(c.params, c.curve, c.dialect), SplitLines(c.program)) << c.what;
 }
 
 TEST(GenerateProgram, CodesOfOneFamilyWriteTheSameProgram)
 {
     for (const int dialect : {CNC_GUANGSHU, CNC_DASEN, CNC_MITSUBISHI}) {
-        EXPECT_EQ(GenerateProgram(kShaftWorked, kParabola, dialect), Lines(kWorkedExample)) << dialect;
-        EXPECT_EQ(GenerateProgram(kHoleDeep, kSine, dialect), Lines(kGuangshuHoleSine)) << dialect;
+        EXPECT_EQ(GenerateProgram(kShaftWorked, kParabola, dialect), SplitLines(kWorkedExample)) << dialect;
+        EXPECT_EQ(GenerateProgram(kHoleDeep, kSine, dialect), SplitLines(kGuangshuHoleSine)) << dialect;
     }
 }
 
@@ -338,7 +329,7 @@ TEST(GenerateProgram, FormulaLineByDialectAndKind)
         SCOPED_TRACE(testing::Message() << "dialect " << c.dialect << ", kind " << c.formulaKind);
         CurveSnapshot curve = kSine;
         curve.formulaKind = c.formulaKind;
-        const std::vector<std::string> lines = GenerateProgram(kShaftFine, curve, c.dialect);
+        const std::vector<std::string> lines = GenerateProgram(kShaftFine, curve, c.dialect).value();
         if (!c.formulaLine) {
             EXPECT_EQ(lines.size(), 33u);
             continue;
@@ -367,7 +358,7 @@ struct SlotLine {
 // The worked example's program with the given slots replaced.
 std::vector<std::string> WorkedExampleWith(std::initializer_list<SlotLine> changes)
 {
-    std::vector<std::string> lines = Lines(kWorkedExample);
+    std::vector<std::string> lines = SplitLines(kWorkedExample);
     for (const SlotLine& change : changes)
         lines[LineOfSlot(change.slot)] = change.text;
     return lines;
@@ -398,13 +389,58 @@ TEST(GenerateProgram, StartRadiusIsEvaluatedAfreshButTheScanStartsFromTheMeasure
                                  {22, "G01x20.6z-10"}}));
 }
 
+// A curve that cannot be computed where the tool must go, or numbers beyond any
+// control, are refused before a line is written.
+CurveSnapshot Conic(const char* x, const char* hash, const char* r, float zStart, float zEnd,
+                    float xStart, float xEnd)
+{
+    return {x, hash, "", r, FORMULA_CONIC, zStart, zEnd, xStart, xEnd};
+}
+
+TEST(GenerateProgram, RefusesACurveThatCannotBeComputedWhereTheToolMustGo)
+{
+    struct Row {
+        const char* what;
+        const MachiningParams& params;
+        CurveSnapshot curve;
+        bool refused;
+    };
+    const Row rows[] = {
+        {"parabola on Z whose end depth 1.1f lies past its vertex 1.1", kShaftWorked,
+         Conic("sqrt(2*(x-1.1)*-1)+10", "#3=sqrt[2*[#2-1.1]*-1]+10", "R3=sqrt(2*(R2-1.1)*-1)+10",
+               -0.0f, 1.1f, 11.4832f, 0),
+         true},
+        {"ellipse whose start lies outside it", kShaftWorked,
+         Conic("sqrt((1-((x-10)*(x-10)/(4*4)))*3*3)+20", "#3=SQRT[[1-[[#2-10]*[#2-10]/[4*4]]]*3*3]+20",
+               "R3=SQRT((1-((R2-10)*(R2-10)/(4*4)))*3*3)+20", 5, 14, 0, 20),
+         true},
+        {"hyperbola on Z across the gap between its branches", kShaftWorked,
+         Conic("-sqrt((((x-10)*(x-10))/(4*4)-1)*(3*3))+20",
+               "#3=-sqrt[[[[#2-10]*[#2-10]]/[4*4]-1]*[3*3]]+20",
+               "R3=-sqrt((((R2-10)*(R2-10))/(4*4)-1)*(3*3))+20", 2, 20, 14.8038f, 13.1261f),
+         true},
+        {"a diameter beyond the float range", kHoleDeep,
+         Conic("3e38", "#3=3e+038", "R3=3e+038", 2, 10, 3e38f, 3e38f), true},
+        {"the ordinary parabola", kShaftWorked, kParabola, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        const std::optional<std::vector<std::string>> program =
+            GenerateProgram(row.params, row.curve, CNC_FANUC);
+        if (row.refused)
+            EXPECT_EQ(program, std::nullopt);
+        else
+            EXPECT_EQ(program, SplitLines(kWorkedExample));
+    }
+}
+
 using GeneratedFile = TempWorkDir;
 
 TEST_F(GeneratedFile, WorkedExampleByteForByte)
 {
-    ASSERT_TRUE(generator::WriteProgramFile(GenerateProgram(kShaftWorked, kParabola, CNC_FANUC)));
+    ASSERT_TRUE(generator::WriteProgramFile(GenerateProgram(kShaftWorked, kParabola, CNC_FANUC).value()));
     std::string expected;
-    for (const std::string& line : Lines(kWorkedExample))
+    for (const std::string& line : SplitLines(kWorkedExample))
         expected += line + "\r\n";
     EXPECT_EQ(ReadFile(generator::kProgramFileName), expected);
 }

@@ -79,10 +79,10 @@ TEST_F(CncSystemDlgTest, SavingFailsWhenTheFolderIsGone)
     WriteFile(kSelectionFilePath, "1\r\n");
     CCncSystemDlg dialog;
     dialog.Create();
-    std::filesystem::remove_all(generator::Utf8Path("数控系统"));
+    std::filesystem::remove_all(platform::Utf8Path("数控系统"));
     Click(dialog, IDC_SAVE_SELECTION);
     EXPECT_EQ(m_events, std::vector<std::string>{"message: 保存失败：无法写入数控系统文件"});
-    EXPECT_FALSE(std::filesystem::exists(generator::Utf8Path("数控系统")));
+    EXPECT_FALSE(std::filesystem::exists(platform::Utf8Path("数控系统")));
 }
 
 TEST_F(CncSystemDlgTest, MissingSelectionFileEndsTheProgram)

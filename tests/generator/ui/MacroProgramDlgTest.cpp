@@ -4,6 +4,7 @@
 #include "generator/logic/SelectionFile.h"
 #include "generator/ui/RecordingWorkDir.h"
 #include "res/resource.h"
+#include "support/SplitLines.h"
 
 #include <array>
 #include <functional>
@@ -28,6 +29,8 @@ const std::string kHoleBlank = "message: 数据输入不合理:毛坯直径应�
                                "曲线X坐标最小值请看红色警戒线下方的提示";
 const std::string kNotPositive = "message: 数据输入不合理:要求输入大于零的数字";
 const std::string kOpened = std::string("open: ") + kProgramFileName;
+const std::string kPrompt = "message: 请键入一个数。";
+const std::string kNotComputable = "message: 数据输入不合理:曲线在加工范围内有无法计算的点";
 
 class MacroProgramDlgTest : public RecordingWorkDir {
 protected:
@@ -56,19 +59,12 @@ protected:
     // The program file's lines, without their CR LF.
     static std::vector<std::string> ProgramLines()
     {
-        const std::string text = ReadFile(kProgramFileName);
-        std::vector<std::string> lines;
-        for (std::size_t start = 0; start < text.size();) {
-            const std::size_t end = text.find("\r\n", start);
-            lines.push_back(text.substr(start, end - start));
-            start = end + 2;
-        }
-        return lines;
+        return SplitLines(ReadFile(kProgramFileName), "\r\n");
     }
 
     static bool ProgramExists()
     {
-        return std::filesystem::exists(generator::Utf8Path(kProgramFileName));
+        return std::filesystem::exists(platform::Utf8Path(kProgramFileName));
     }
 };
 
@@ -104,14 +100,21 @@ TEST_F(MacroProgramDlgTest, ChecksInTheirOrder)
          {kNotPositive}, false},
         {"retract point 0", true, IDC_SHAFT, {"24", "1.5", "0.5", "0.1", "0", "0.4"}, 5.2f,
          {kNotPositive}, false},
-        {"a refused field keeps its old value for the checks", true, IDC_SHAFT,
-         {"abc", "1.5", "0.5", "0.1", "30", "0.4"}, 5.2f,
-         {"message: 请键入一个数。", kShaftBlank}, false},
+        {"a feed the program would write as 0", true, IDC_SHAFT,
+         {"24", "0.0000004", "0.5", "0.1", "30", "0.4"}, 5.2f, {kNotPositive}, false},
+        {"a roughing step the program would write as 0", true, IDC_SHAFT,
+         {"24", "1.5", "0.0000004", "0.1", "30", "0.4"}, 5.2f, {kNotPositive}, false},
+        {"a finishing step the program would write as 0", true, IDC_SHAFT,
+         {"24", "1.5", "0.5", "0.0000004", "30", "0.4"}, 5.2f, {kNotPositive}, false},
+        {"a refused field: the prompt once, no check runs", true, IDC_SHAFT,
+         {"abc", "1.5", "0.5", "0.1", "30", "0.4"}, 5.2f, {kPrompt}, false},
+        {"a decimal comma in the allowance", true, IDC_SHAFT, {"24", "1.5", "0.5", "0.1", "30", "0,4"},
+         5.2f, {kPrompt}, false},
     };
     for (const CheckCase& c : cases) {
         SCOPED_TRACE(c.what);
         m_events.clear();
-        std::filesystem::remove(generator::Utf8Path(kProgramFileName));
+        std::filesystem::remove(platform::Utf8Path(kProgramFileName));
         if (c.curve)
             EnterParabola(10, c.xMin);
         else
@@ -123,7 +126,7 @@ TEST_F(MacroProgramDlgTest, ChecksInTheirOrder)
         if (passes)
             WriteFile(kSelectionFilePath, "2\r\n");
         else
-            std::filesystem::remove(generator::Utf8Path(kSelectionFilePath));
+            std::filesystem::remove(platform::Utf8Path(kSelectionFilePath));
 
         CMacroProgramDlg dialog;
         dialog.Create();
@@ -157,6 +160,47 @@ TEST_F(MacroProgramDlgTest, WritesTheProgramClosesAndThenOpensIt)
     EXPECT_EQ(lines.front(), "G00z-2");
     EXPECT_EQ(lines[2], "#1=13.2");
     EXPECT_EQ(lines.back(), "G00x30");
+}
+
+TEST_F(MacroProgramDlgTest, APressAfterARefusedFieldWritesWhatIsTypedThen)
+{
+    EnterParabola();
+    g_nCncSystem = CNC_FANUC;
+    CMacroProgramDlg dialog;
+    dialog.Create();
+    Fill(dialog, IDC_SHAFT, {"24", "1.5", "0.5", "0.1", "30", "0,4"});
+    Click(dialog, IDOK);
+    EXPECT_EQ(m_events, std::vector<std::string>{kPrompt});
+    EXPECT_FALSE(dialog.IsEnded());
+    EXPECT_FALSE(ProgramExists());
+
+    Type(dialog, IDC_ALLOWANCE_X, "0.4");
+    Click(dialog, IDOK);
+    EXPECT_EQ(m_events, (std::vector<std::string>{kPrompt, kOpened}));
+    EXPECT_TRUE(dialog.IsEnded());
+    EXPECT_EQ(ProgramLines().at(2), "#1=13.2");
+}
+
+TEST_F(MacroProgramDlgTest, ACurveThatCannotBeComputedInTheRangeIsRefused)
+{
+    // The parabola on Z typed as z1 0, z2 -1.1, P 1, a 10, b -1.1: its own check
+    // passes, yet the end depth 1.1f lies just past the vertex at 1.1.
+    EnterParabola();
+    g_strFormulaX = "sqrt(2*(x-1.1)*-1)+10";
+    g_strFormulaHash = "#3=sqrt[2*[#2-1.1]*-1]+10";
+    g_strFormulaR = "R3=sqrt(2*(R2-1.1)*-1)+10";
+    g_fZStart = -0.0f;
+    g_fZEnd = 1.1f;
+    g_fCurveXStart = g_fCurveXMax = 11.4832f;
+    g_fCurveXEnd = g_fCurveXMin = 0;
+    g_nCncSystem = CNC_FANUC;
+    CMacroProgramDlg dialog;
+    dialog.Create();
+    Fill(dialog, IDC_SHAFT, kWorkedFields);
+    Click(dialog, IDOK);
+    EXPECT_EQ(m_events, std::vector<std::string>{kNotComputable});
+    EXPECT_FALSE(dialog.IsEnded());
+    EXPECT_FALSE(ProgramExists());
 }
 
 struct DialectCase {
@@ -233,14 +277,14 @@ TEST_F(MacroProgramDlgTest, ProgramFileFailureKeepsTheDialogOpen)
 {
     const FileFailureCase cases[] = {
         {"cannot be created",
-         [] { std::filesystem::create_directory(generator::Utf8Path(kProgramFileName)); }},
+         [] { std::filesystem::create_directory(platform::Utf8Path(kProgramFileName)); }},
         {"disk full",
-         [] { std::filesystem::create_symlink("/dev/full", generator::Utf8Path(kProgramFileName)); }},
+         [] { std::filesystem::create_symlink("/dev/full", platform::Utf8Path(kProgramFileName)); }},
     };
     for (const FileFailureCase& c : cases) {
         SCOPED_TRACE(c.what);
         m_events.clear();
-        std::filesystem::remove_all(generator::Utf8Path(kProgramFileName));
+        std::filesystem::remove_all(platform::Utf8Path(kProgramFileName));
         c.prepare();
         EnterParabola();
         g_nCncSystem = CNC_FANUC;

@@ -2,6 +2,7 @@
 
 #include "GifWriter.h"
 #include "platform/Trace.h"
+#include "platform/Utf8Path.h"
 #include "support/RunEvents.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,8 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <chrono>
@@ -153,6 +156,8 @@ TEST_F(AnimatedPictureTest, RefusesWhatItCannotLoad)
     const std::string empty = folder + "/empty.gif";
     std::ofstream(empty).close();
     const std::string missing = folder + "/missing.gif";
+    const std::string pipe = folder + "/pipe.gif";
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
     const std::vector<std::uint8_t> noFrames = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0, 0, 0, 0x3B};
     const std::vector<std::uint8_t> noPicture = {'n', 'o', 't', ' ', 'a', ' ', 'p', 'i', 'c', 't', 'u', 'r', 'e'};
     const struct {
@@ -170,6 +175,8 @@ TEST_F(AnimatedPictureTest, RefusesWhatItCannotLoad)
          {"Load (file): Error locking memory\n"}, true},
         {"a folder", true, [&](auto& p) { return p.Load(folder.c_str()); },
          {"Load (file): Error opening file " + folder + "\n"}, true},
+        {"a named pipe: refused without waiting for a writer", true, [&](auto& p) { return p.Load(pipe.c_str()); },
+         {"Load (file): Error opening file " + pipe + "\n"}, true},
         {"missing resource by name", true, [](auto& p) { return p.Load("banner", "Gif"); },
          {"Load (resource): Error loading resource banner\n"}, true},
         {"missing resource by number", true, [](auto& p) { return p.Load(165, "Gif"); },
@@ -192,6 +199,18 @@ TEST_F(AnimatedPictureTest, RefusesWhatItCannotLoad)
         EXPECT_EQ(picture.IsAnimating(), row.stillAnimating);
         EXPECT_EQ(picture.GetFrameTotal(), row.stillAnimating ? 40 : 0);
     }
+}
+
+TEST_F(AnimatedPictureTest, LoadsAFileByItsUtf8Name)
+{
+    QTemporaryDir dir;
+    const std::string name = dir.path().toStdString() + "/横幅图片.gif";
+    const std::vector<std::uint8_t> gif = MakeGif(5, 2, {{{}, Green, 6, 1}});
+    std::ofstream(platform::Utf8Path(name), std::ios::binary).write(reinterpret_cast<const char*>(gif.data()),
+                                                                    static_cast<std::streamsize>(gif.size()));
+    CAnimatedPicture picture;
+    ASSERT_TRUE(picture.Load(name.c_str()));
+    EXPECT_EQ(picture.GetPictureSize(), QSize(5, 2));
 }
 
 TEST_F(AnimatedPictureTest, BackColour)
