@@ -13,10 +13,11 @@
 #include <string>
 #include <string_view>
 
-// Before a part of a test that stages a fault only Linux can: a write to /dev/full
-// fails as on a full disk, and the working directory can be removed while in use.
+// Before a part of a test that needs what only Linux offers: a symbolic link (the
+// Windows build's C++ library makes none), and the working directory removed while
+// in use.
 #ifdef _WIN32
-#define SKIP_ON_WINDOWS_FROM_HERE() GTEST_SKIP() << "this fault cannot be staged on Windows"
+#define SKIP_ON_WINDOWS_FROM_HERE() GTEST_SKIP() << "Linux only from here"
 #else
 #define SKIP_ON_WINDOWS_FROM_HERE() static_cast<void>(0)
 #endif

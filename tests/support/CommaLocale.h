@@ -11,7 +11,8 @@ class CommaLocale {
 public:
     CommaLocale() : m_previous(std::setlocale(LC_ALL, nullptr))
     {
-        for (const char* name : {"de_DE.UTF-8", "fr_FR.UTF-8", "ru_RU.UTF-8"}) {
+        // The Windows C library knows the German one by its own name.
+        for (const char* name : {"de_DE.UTF-8", "fr_FR.UTF-8", "ru_RU.UTF-8", "German_Germany.1252"}) {
             if (std::setlocale(LC_ALL, name) && *std::localeconv()->decimal_point == ',') {
                 m_active = true;
                 return;

@@ -125,6 +125,8 @@ TEST(FormatG, WritesTheDigitsPrintfWritesInTheCLocale)
     for (const double value : values) {
         if (value == 0.0)
             continue;  // the one case where the text differs on purpose
+        if (std::isnan(value))
+            continue;  // printf's sign of a NaN is each C library's own: glibc "-nan", MinGW "nan"
         ASSERT_EQ(platform::FormatG(value), PrintfG(value)) << std::hexfloat << value;
         if (std::isfinite(value) && std::fabs(value) < 1e30) {
             ASSERT_EQ(platform::FormatFixed(value, 6), PrintfFixed(value, 6)) << std::hexfloat << value;
