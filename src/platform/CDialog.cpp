@@ -177,13 +177,19 @@ QWidget* CDialog::NextTabItem(QWidget* from, bool next) const
         if (from && (m_items[i] == from || m_items[i]->isAncestorOf(from)))
             start = i;
     }
+    // Leaving a radio group, in either direction, leaves the whole group.
+    const auto* fromButton = qobject_cast<const QAbstractButton*>(from);
+    const QButtonGroup* fromGroup = fromButton ? fromButton->group() : nullptr;
     for (int step = 1; step <= count; ++step) {
         const int i = ((start + (next ? step : -step)) % count + count) % count;
         QWidget* item = m_items[i];
         if (!(m_template.controls[i].style & CS_TABSTOP) || !item->isVisibleTo(this) || !item->isEnabled())
             continue;
+        QButtonGroup* group = GroupOf(m_template.controls[i].id);
+        if (group && group == fromGroup)
+            continue;
         // A radio group is entered at its checked radio.
-        if (QButtonGroup* group = GroupOf(m_template.controls[i].id); group && group->checkedButton())
+        if (group && group->checkedButton())
             return group->checkedButton();
         return item;
     }
