@@ -28,8 +28,9 @@ constexpr int kPointSize = 9;
 constexpr int kButtonWidth = 50;
 constexpr int kButtonHeight = 14;
 constexpr int kMargin = 10;
-// Title-bar widths beside the caption: the icon, the close box and the gaps.
-constexpr int kTitleBarButtons = 3;
+// Title-bar squares beside the caption: the icon and the boxes a window manager
+// draws (some add minimise and maximise even to a dialog), and the gaps between.
+constexpr int kTitleBarSquares = 6;
 
 } // namespace
 
@@ -71,7 +72,7 @@ int MessageBoxDialog::CaptionWidth(const QString& caption)
 {
     const QFontMetrics title(QFontDatabase::systemFont(QFontDatabase::TitleFont));
     const int titleBar = std::max(title.height(), QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight));
-    return title.horizontalAdvance(caption) + kTitleBarButtons * titleBar;
+    return title.horizontalAdvance(caption) + kTitleBarSquares * titleBar;
 }
 
 void MessageBoxDialog::PlaceOver(const QWidget* owner)

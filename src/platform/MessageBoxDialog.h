@@ -14,7 +14,7 @@ public:
     MessageBoxDialog(QWidget* owner, const QString& caption, const QString& text);
 
     // The width a window needs to show `caption` whole in its title bar, beside
-    // the icon and the close box.
+    // the icon and the window manager's boxes.
     static int CaptionWidth(const QString& caption);
 
 private:
