@@ -28,6 +28,12 @@ ModalHook& CurrentModalHook()
     return hook;
 }
 
+// The index `step` places after (or before) `from` in a ring of `count`.
+int RingIndex(int from, int step, bool next, int count)
+{
+    return ((from + (next ? step : -step)) % count + count) % count;
+}
+
 } // namespace
 
 ModalHook SetModalHook(ModalHook hook)
@@ -181,7 +187,7 @@ QWidget* CDialog::NextTabItem(QWidget* from, bool next) const
     const auto* fromButton = qobject_cast<const QAbstractButton*>(from);
     const QButtonGroup* fromGroup = fromButton ? fromButton->group() : nullptr;
     for (int step = 1; step <= count; ++step) {
-        const int i = ((start + (next ? step : -step)) % count + count) % count;
+        const int i = RingIndex(start, step, next, count);
         QWidget* item = m_items[i];
         if (!(m_template.controls[i].style & CS_TABSTOP) || !item->isVisibleTo(this) || !item->isEnabled())
             continue;
@@ -215,7 +221,7 @@ bool CDialog::MoveInRadioGroup(bool next)
     const int count = static_cast<int>(radios.size());
     const int at = static_cast<int>(radios.indexOf(radio));
     for (int step = 1; step < count; ++step) {
-        QAbstractButton* target = radios[((at + (next ? step : -step)) % count + count) % count];
+        QAbstractButton* target = radios[RingIndex(at, step, next, count)];
         if (!target->isVisibleTo(this) || !target->isEnabled())
             continue;
         GotoDlgCtrl(target);
