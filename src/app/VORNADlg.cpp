@@ -27,14 +27,6 @@
 
 namespace {
 
-// A dialog as a local object with no parent, run modally; its result is not used.
-template <typename Dialog>
-void RunModal()
-{
-    Dialog dialog;
-    dialog.DoModal();
-}
-
 // The left edge of the preview once the window has been resized.
 constexpr int kPreviewLeftAfterResize = 150;
 
@@ -92,6 +84,13 @@ void CVornaDlg::resizeEvent(QResizeEvent* event)
     OnSize(event->size().width(), event->size().height());
 }
 
+void CVornaDlg::changeEvent(QEvent* event)
+{
+    CDialog::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        OnSize(width(), height());
+}
+
 void CVornaDlg::OnSize(int cx, int cy)
 {
     // The size changes of the window's creation leave the template's layout.
@@ -101,6 +100,22 @@ void CVornaDlg::OnSize(int cx, int cy)
     setUpdatesEnabled(false);
     g_pPreviewDlg->setGeometry(m_PreviewFrame.geometry());
     setUpdatesEnabled(true);
+}
+
+template <typename Dialog>
+void CVornaDlg::RunModal()
+{
+    {
+        Dialog dialog;
+        dialog.DoModal();
+    }
+    RepaintPreview();
+}
+
+void CVornaDlg::RepaintPreview()
+{
+    if (g_pPreviewDlg)
+        g_pPreviewDlg->repaint();
 }
 
 void CVornaDlg::OnEllipse()
@@ -154,8 +169,10 @@ void CVornaDlg::OnGenerate()
     // destroyed before it.
     CCurveCheckDlg check;
     check.DoModal();
+    RepaintPreview();
     CMacroProgramDlg generator;
     generator.DoModal();
+    RepaintPreview();
 }
 
 void CVornaDlg::OnCncSystem()

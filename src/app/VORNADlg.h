@@ -18,9 +18,17 @@ protected:
     bool PreTranslateKey(QKeyEvent* event) override;
     bool OnInitDialog() override;
     void resizeEvent(QResizeEvent* event) override;
+    // Minimise, restore and maximise count as size changes.
+    void changeEvent(QEvent* event) override;
 
 private:
     void OnSize(int cx, int cy);
+    // Runs a dialog modally as a local object with no parent; its result is not used.
+    template <typename Dialog>
+    void RunModal();
+    // Where a closing dialog uncovers it, the preview paints again, and so measures
+    // the curve of the shared state as it now stands.
+    void RepaintPreview();
     void OnEllipse();
     void OnHyperbolaZ();
     void OnHyperbolaX();

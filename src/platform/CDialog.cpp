@@ -1,19 +1,16 @@
 #include "platform/CDialog.h"
 
+#include "platform/ControlFactory.h"
 #include "platform/DataExchange.h"
 #include "platform/FontMap.h"
 #include "platform/MessageBox.h"
-#include "platform/Resources.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
-#include <QFontMetrics>
-#include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -21,6 +18,7 @@ namespace platform {
 
 namespace {
 
+constexpr int kNoId = -1;
 constexpr int kIdOk = 1;
 constexpr int kIdCancel = 2;
 
@@ -30,26 +28,10 @@ ModalHook& CurrentModalHook()
     return hook;
 }
 
-// A multi-line button's text broken where it no longer fits the button's width.
-QString WrapToWidth(const QString& text, const QFontMetrics& metrics, int width)
+// The index `step` places after (or before) `from` in a ring of `count`.
+int RingIndex(int from, int step, bool next, int count)
 {
-    QString wrapped;
-    QString line;
-    for (const QChar ch : text) {
-        if (!line.isEmpty() && metrics.horizontalAdvance(line + ch) > width) {
-            wrapped += line + QLatin1Char('\n');
-            line.clear();
-        }
-        line += ch;
-    }
-    return wrapped + line;
-}
-
-QPixmap ResourcePixmap(const char* type, int id)
-{
-    QPixmap pixmap;
-    pixmap.load(ResourcePath(type, id));
-    return pixmap;
+    return ((from + (next ? step : -step)) % count + count) % count;
 }
 
 } // namespace
@@ -96,82 +78,21 @@ QRect CDialog::MapRect(int x, int y, int cx, int cy) const
 void CDialog::BuildControls()
 {
     for (const ControlTemplate& control : m_template.controls) {
-        QWidget* widget = BuildControl(control);
-        widget->setGeometry(MapRect(control.x, control.y, control.cx, control.cy));
-        // A bitmap control takes its bitmap's own size from its top-left corner.
-        if (auto* picture = qobject_cast<QLabel*>(widget); picture && control.kind == ControlKind::Bitmap)
-            picture->resize(picture->pixmap().size() + QSize(2, 2) * picture->frameWidth());
-        if (control.style & CS_HIDDEN)
-            widget->hide();
+        QWidget* widget = CreateControl(control, m_units, this);
         widget->installEventFilter(this);
-        if (control.id != -1)
-            m_controls[control.id] = widget;
+        m_items.push_back(widget);
+        if (control.kind == ControlKind::DefPushButton && m_defaultButton == nullptr)
+            m_defaultButton = qobject_cast<QPushButton*>(widget);
+        if (auto* button = qobject_cast<QPushButton*>(widget)) {
+            const int id = control.id;
+            connect(button, &QPushButton::clicked, this, [this, id] { Clicked(id); });
+        }
     }
     // Group boxes are drawn behind the controls they frame, whatever their order.
     for (QGroupBox* box : findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly))
         box->lower();
     BuildRadioGroups();
-}
-
-QWidget* CDialog::BuildControl(const ControlTemplate& control)
-{
-    const QString text = QString::fromUtf8(control.text ? control.text : "");
-    switch (control.kind) {
-    case ControlKind::PushButton:
-    case ControlKind::DefPushButton: {
-        auto* button = new QPushButton(this);
-        button->setAutoDefault(false);
-        const int width = MapRect(0, 0, control.cx, 0).width() - 6;
-        button->setText((control.style & CS_MULTILINE) ? WrapToWidth(text, button->fontMetrics(), width)
-                                                       : text);
-        if (!(control.style & CS_TABSTOP) && control.kind == ControlKind::PushButton
-            && control.id != kIdOk && control.id != kIdCancel)
-            button->setFocusPolicy(Qt::ClickFocus);
-        const int id = control.id;
-        connect(button, &QPushButton::clicked, this, [this, id] { Clicked(id); });
-        return button;
-    }
-    case ControlKind::Edit:
-        return new QLineEdit(this);
-    case ControlKind::Text: {
-        auto* label = new QLabel(text, this);
-        label->setWordWrap(true);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        return label;
-    }
-    case ControlKind::BlackRect:
-    case ControlKind::BlackFrame: {
-        auto* frame = new QFrame(this);
-        if (control.kind == ControlKind::BlackRect) {
-            frame->setStyleSheet(QStringLiteral("background: black;"));
-        } else {
-            frame->setStyleSheet(QStringLiteral("border: 1px solid black;"));
-        }
-        return frame;
-    }
-    case ControlKind::Bitmap:
-    case ControlKind::Icon: {
-        auto* picture = new QLabel(this);
-        const QPixmap pixmap =
-            ResourcePixmap(control.kind == ControlKind::Bitmap ? "Bitmap" : "Icon", control.resourceId);
-        if (control.kind == ControlKind::Icon)
-            picture->setPixmap(pixmap.scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-        else
-            picture->setPixmap(pixmap);
-        if (control.style & CS_BORDER)
-            picture->setFrameStyle(QFrame::Box | QFrame::Plain);
-        picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        return picture;
-    }
-    case ControlKind::GroupBox:
-        return new QGroupBox(text, this);
-    case ControlKind::AutoRadio: {
-        auto* radio = new QRadioButton(text, this);
-        radio->setAutoExclusive(false);
-        return radio;
-    }
-    }
-    return new QWidget(this);
+    ShowDefaultLook(nullptr);
 }
 
 void CDialog::BuildRadioGroups()
@@ -228,15 +149,96 @@ void CDialog::ReplaceControl(int id, QWidget* widget)
     widget->setVisible(!old->isHidden());
     widget->stackUnder(old);
     widget->installEventFilter(this);
-    m_controls[id] = widget;
+    for (QWidget*& item : m_items) {
+        if (item == old)
+            item = widget;
+    }
     old->deleteLater();
     old->hide();
 }
 
 QWidget* CDialog::GetDlgItem(int id) const
 {
-    const auto it = m_controls.find(id);
-    return it == m_controls.end() ? nullptr : it->second;
+    for (std::size_t i = 0; i < m_items.size(); ++i) {
+        if (m_template.controls[i].id == id && id != kNoId)
+            return m_items[i];
+    }
+    return nullptr;
+}
+
+void CDialog::GotoDlgCtrl(QWidget* control, Qt::FocusReason reason)
+{
+    if (control == nullptr)
+        return;
+    control->setFocus(reason);
+    if (auto* edit = qobject_cast<QLineEdit*>(control))
+        edit->selectAll();
+}
+
+QWidget* CDialog::NextTabItem(QWidget* from, bool next) const
+{
+    const int count = static_cast<int>(m_items.size());
+    int start = next ? -1 : count;
+    for (int i = 0; i < count; ++i) {
+        if (from && (m_items[i] == from || m_items[i]->isAncestorOf(from)))
+            start = i;
+    }
+    // Leaving a radio group, in either direction, leaves the whole group.
+    const auto* fromButton = qobject_cast<const QAbstractButton*>(from);
+    const QButtonGroup* fromGroup = fromButton ? fromButton->group() : nullptr;
+    for (int step = 1; step <= count; ++step) {
+        const int i = RingIndex(start, step, next, count);
+        QWidget* item = m_items[i];
+        if (!(m_template.controls[i].style & CS_TABSTOP) || !item->isVisibleTo(this) || !item->isEnabled())
+            continue;
+        QButtonGroup* group = GroupOf(m_template.controls[i].id);
+        if (group && group == fromGroup)
+            continue;
+        // A radio group is entered at its checked radio.
+        if (group && group->checkedButton())
+            return group->checkedButton();
+        return item;
+    }
+    return nullptr;
+}
+
+bool CDialog::focusNextPrevChild(bool next)
+{
+    QWidget* target = NextTabItem(focusWidget(), next);
+    if (target == nullptr)
+        return false;
+    GotoDlgCtrl(target, next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+bool CDialog::MoveInRadioGroup(bool next)
+{
+    auto* radio = qobject_cast<QRadioButton*>(focusWidget());
+    QButtonGroup* group = radio ? radio->group() : nullptr;
+    if (group == nullptr)
+        return false;
+    const QList<QAbstractButton*> radios = group->buttons();
+    const int count = static_cast<int>(radios.size());
+    const int at = static_cast<int>(radios.indexOf(radio));
+    for (int step = 1; step < count; ++step) {
+        QAbstractButton* target = radios[RingIndex(at, step, next, count)];
+        if (!target->isVisibleTo(this) || !target->isEnabled())
+            continue;
+        GotoDlgCtrl(target);
+        if (!target->isChecked())
+            target->click();
+        break;
+    }
+    return true;
+}
+
+void CDialog::ShowDefaultLook(QPushButton* focused)
+{
+    QPushButton* drawnDefault = focused ? focused : m_defaultButton;
+    for (QWidget* item : m_items) {
+        if (auto* button = qobject_cast<QPushButton*>(item))
+            button->setDefault(button == drawnDefault);
+    }
 }
 
 std::string CDialog::GetDlgItemText(int id) const
@@ -350,13 +352,19 @@ void CDialog::Clicked(int id)
         OnCancel();
 }
 
+void CDialog::InitDialog()
+{
+    if (m_bInitialized)
+        return;
+    m_bInitialized = true;
+    if (OnInitDialog())
+        GotoDlgCtrl(NextTabItem(nullptr, true));
+}
+
 int CDialog::DoModal()
 {
     m_bEnded = false;
-    if (!m_bInitialized) {
-        m_bInitialized = true;
-        OnInitDialog();
-    }
+    InitDialog();
     if (m_bEnded)
         return m_nResult;
     if (const ModalHook& hook = CurrentModalHook()) {
@@ -376,10 +384,7 @@ int CDialog::DoModal()
 bool CDialog::Create()
 {
     m_bEnded = false;
-    if (!m_bInitialized) {
-        m_bInitialized = true;
-        OnInitDialog();
-    }
+    InitDialog();
     if (!(m_template.style & DS_CHILD) || (m_template.style & DS_VISIBLE))
         show();
     return true;
@@ -407,21 +412,20 @@ bool CDialog::HandleKey(QKeyEvent* event)
     case Qt::Key_Enter: {
         // Enter presses the focused push button, else the default button, else OK.
         auto* focused = qobject_cast<QPushButton*>(focusWidget());
-        if (focused && focused->parentWidget() == this) {
+        if (focused && focused->parentWidget() == this)
             focused->click();
-            return true;
-        }
-        for (const ControlTemplate& control : m_template.controls) {
-            if (control.kind == ControlKind::DefPushButton) {
-                if (auto* button = qobject_cast<QPushButton*>(GetDlgItem(control.id))) {
-                    button->click();
-                    return true;
-                }
-            }
-        }
-        Clicked(kIdOk);
+        else if (m_defaultButton)
+            m_defaultButton->click();
+        else
+            Clicked(kIdOk);
         return true;
     }
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+        return MoveInRadioGroup(false);
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        return MoveInRadioGroup(true);
     default:
         return false;
     }
@@ -431,6 +435,8 @@ bool CDialog::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress && watched != this)
         return HandleKey(static_cast<QKeyEvent*>(event));
+    if (event->type() == QEvent::FocusIn && watched != this)
+        ShowDefaultLook(qobject_cast<QPushButton*>(watched));
     return QDialog::eventFilter(watched, event);
 }
 

@@ -15,6 +15,7 @@
 
 class QButtonGroup;
 class QKeyEvent;
+class QPushButton;
 
 namespace platform {
 
@@ -38,6 +39,9 @@ public:
     bool UpdateData(bool bSaveAndValidate = true);
 
     QWidget* GetDlgItem(int id) const;
+    // Gives `control` the focus as the dialog manager does: an edit's whole text is
+    // selected, so that what the user types next replaces it.
+    void GotoDlgCtrl(QWidget* control, Qt::FocusReason reason = Qt::OtherFocusReason);
     std::string GetDlgItemText(int id) const;
     void SetDlgItemText(int id, const std::string& text);
     bool IsDlgButtonChecked(int id) const;
@@ -49,7 +53,6 @@ public:
 
     const DialogTemplate& Template() const { return m_template; }
     int TemplateId() const { return m_template.id; }
-    const DialogBaseUnits& BaseUnits() const { return m_units; }
     // A rectangle of the template in pixels of this dialog.
     QRect MapRect(int x, int y, int cx, int cy) const;
 
@@ -72,6 +75,9 @@ protected:
     // (OK for id 1, Cancel for id 2).
     void OnClicked(int id, std::function<void()> handler);
 
+    // Tab and Shift+Tab: the next or previous control with the tab-stop style, in
+    // template order.
+    bool focusNextPrevChild(bool next) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -79,15 +85,24 @@ protected:
 
 private:
     void BuildControls();
-    QWidget* BuildControl(const ControlTemplate& control);
     void BuildRadioGroups();
+    // OnInitDialog once; when it answers true, the focus goes to the first tab stop.
+    void InitDialog();
     void Clicked(int id);
     bool HandleKey(QKeyEvent* event);
+    // An arrow key on a radio: the next or previous radio of its group takes the
+    // focus and is checked, as an auto radio button is.
+    bool MoveInRadioGroup(bool next);
+    // The push button with the focus is drawn as the default one; with the focus
+    // elsewhere, the template's default button.
+    void ShowDefaultLook(QPushButton* focused);
+    QWidget* NextTabItem(QWidget* from, bool next) const;
     QButtonGroup* GroupOf(int id) const;
 
     const DialogTemplate& m_template;
     DialogBaseUnits m_units{};
-    std::map<int, QWidget*> m_controls;
+    std::vector<QWidget*> m_items;  // the controls in template order
+    QPushButton* m_defaultButton = nullptr;
     std::map<int, std::function<void()>> m_clickHandlers;
     std::vector<QButtonGroup*> m_radioGroups;
     bool m_bInitialized = false;

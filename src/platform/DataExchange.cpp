@@ -22,11 +22,7 @@ QWidget* CDataExchange::PrepareCtrl(int id)
 
 void CDataExchange::Fail()
 {
-    if (m_pLastControl) {
-        m_pLastControl->setFocus(Qt::OtherFocusReason);
-        if (auto* edit = qobject_cast<QLineEdit*>(m_pLastControl))
-            edit->selectAll();
-    }
+    m_pDlgWnd->GotoDlgCtrl(m_pLastControl);
     throw DataExchangeFailure{};
 }
 

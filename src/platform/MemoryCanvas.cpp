@@ -34,16 +34,6 @@ void MemoryCanvas::Line(int x1, int y1, int x2, int y2)
     m_painter.drawLine(x1, y1, x2, y2);
 }
 
-void MemoryCanvas::FillRect(const QRect& device, const QColor& color)
-{
-    if (!m_painter.isActive())
-        return;
-    const QTransform logical = m_painter.transform();
-    m_painter.resetTransform();
-    m_painter.fillRect(device, color);
-    m_painter.setTransform(logical);
-}
-
 void MemoryCanvas::SetTextColors(const QColor& text, const QColor& back, bool opaque)
 {
     m_textColor = text;

@@ -8,7 +8,6 @@
 #include <QFont>
 #include <QImage>
 #include <QPainter>
-#include <QRect>
 
 #include <string>
 
@@ -29,9 +28,6 @@ public:
 
     // A line in logical coordinates with the selected pen.
     void Line(int x1, int y1, int x2, int y2);
-
-    // Fills a rectangle given in device coordinates, whatever the origin.
-    void FillRect(const QRect& device, const QColor& color);
 
     // Colours for text; `opaque` fills the text's box with `back` before the text.
     void SetTextColors(const QColor& text, const QColor& back, bool opaque);

@@ -1,6 +1,7 @@
 #include "platform/MessageBox.h"
 
-#include <QMessageBox>
+#include "platform/MessageBoxDialog.h"
+
 #include <QString>
 
 #include <utility>
@@ -9,14 +10,12 @@ namespace platform {
 
 namespace {
 
-// Empty while the QMessageBox serves; user-interface thread only, like the boxes.
+// Empty while the message box serves; user-interface thread only, like the boxes.
 MessageSink g_sink;
 
-// Application modal, centred over its owner (or the screen when there is none).
 void ShowMessageBox(QWidget* owner, const std::string& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(kAppName),
-                    QString::fromStdString(text), QMessageBox::Ok, owner);
+    MessageBoxDialog box(owner, QString::fromUtf8(kAppName), QString::fromStdString(text));
     box.exec();
 }
 

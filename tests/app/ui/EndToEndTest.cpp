@@ -12,6 +12,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
+#include <QTest>
 
 #include <functional>
 #include <map>
@@ -77,7 +78,7 @@ private:
 
 } // namespace
 
-TEST_F(EndToEnd, ParabolaToFanucProgram)
+TEST_F(EndToEnd, ParabolaToHuazhongProgram)
 {
     // The parabola x²/20 + 5 from depth 2 to 10.
     m_actions[IDD_PARABOLA_X] = [](CDialog& d) {
@@ -87,10 +88,11 @@ TEST_F(EndToEnd, ParabolaToFanucProgram)
     Click(*m_dialog, IDC_PARABOLA_X);
     RunEventsFor(std::chrono::milliseconds(50));  // the preview paints
 
+    // The user clicks the radio, then the OK button.
     m_actions[IDD_CNC_SYSTEM] = [](CDialog& d) {
-        d.CheckDlgButton(IDC_FANUC, true);
-        Click(d, IDOK);
-        return IDOK;
+        QTest::mouseClick(d.GetDlgItem(IDC_HUAZHONG), Qt::LeftButton);
+        QTest::mouseClick(d.GetDlgItem(IDOK), Qt::LeftButton);
+        return IDCANCEL;
     };
     Click(*m_dialog, IDC_CNC_SYSTEM);
 
@@ -102,12 +104,14 @@ TEST_F(EndToEnd, ParabolaToFanucProgram)
 
     EXPECT_TRUE(m_messages.empty());
     EXPECT_EQ(m_opened, std::vector<std::string>{"宏程序G代码.TXT"});
+    // 华中's loops (WHILE ... ENDW), where 广数 from the selection file would write
+    // WHILE[...]DO n ... END n: the file shows that the clicked choice was used.
     EXPECT_EQ(ReadFile("宏程序G代码.TXT"),
-              "G00z-2\r\nG00x24\r\n#1=13.2\r\nWHILE[#1GT0]DO 1\r\n#2=2\r\nG00z-2\r\n"
-              "WHILE[#2LT10]DO 2\r\n#3=[[#2-0]*[#2-0]]/[2*10]+5\r\nG01x[2*#3+#1]z[-#2]\r\n"
-              "#2=#2+0.5\r\nEND 2\r\nG01x[20+#1]z-10\r\nG00x30\r\n#1=#1-1.5\r\nEND 1\r\n"
-              "#2=2\r\nG00z-2\r\nG00x11.6\r\nWHILE[#2LT10]DO 1\r\n#3=[[#2-0]*[#2-0]]/[2*10]+5\r\n"
-              "G01x[2*#3+1.2]z[-#2]\r\n#2=#2+0.1\r\nEND 1\r\nG01x21.2z-10\r\nG00x30\r\nM00M05\r\n"
-              "#2=2\r\nG00z-2\r\nG00x10.4\r\nWHILE[#2LT10]DO 1\r\n#3=[[#2-0]*[#2-0]]/[2*10]+5\r\n"
-              "G01x[2*#3]z[-#2]\r\n#2=#2+0.1\r\nEND 1\r\nG01x20z-10\r\nG00x30\r\n");
+              "G00z-2\r\nG00x24\r\n#1=13.2\r\nWHILE #1GT0\r\n#2=2\r\nG00z-2\r\n"
+              "WHILE #2LT10\r\n#3=[[#2-0]*[#2-0]]/[2*10]+5\r\nG01x[2*#3+#1]z[-#2]\r\n"
+              "#2=#2+0.5\r\nENDW\r\nG01x[20+#1]z-10\r\nG00x30\r\n#1=#1-1.5\r\nENDW\r\n"
+              "#2=2\r\nG00z-2\r\nG00x11.6\r\nWHILE #2LT10\r\n#3=[[#2-0]*[#2-0]]/[2*10]+5\r\n"
+              "G01x[2*#3+1.2]z[-#2]\r\n#2=#2+0.1\r\nENDW\r\nG01x21.2z-10\r\nG00x30\r\nM00M05\r\n"
+              "#2=2\r\nG00z-2\r\nG00x10.4\r\nWHILE #2LT10\r\n#3=[[#2-0]*[#2-0]]/[2*10]+5\r\n"
+              "G01x[2*#3]z[-#2]\r\n#2=#2+0.1\r\nENDW\r\nG01x20z-10\r\nG00x30\r\n");
 }

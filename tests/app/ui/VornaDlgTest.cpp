@@ -240,6 +240,34 @@ TEST_F(MainDialogTest, ConfirmedEllipseIsDrawnAndMeasured)
     EXPECT_TRUE(m_messages.empty());
 }
 
+// A Z range stored by a refused curve, then Cancel: the preview paints as the dialog
+// uncovers it, so the radii measured are those of the formula over the range now held.
+TEST_F(MainDialogTest, PreviewMeasuresAgainWhenADialogCloses)
+{
+    g_fCurveXStart = 0;
+    m_actions[IDD_ELLIPSE] = [](CDialog& d) { return TypeWorkedEllipse(d, IDOK); };
+    Click(*m_dialog, IDC_ELLIPSE);
+    EXPECT_FLOAT_EQ(g_fCurveXStart, 23) << "measured before any event runs";
+
+    // z1 -1, z2 -19 pass the range checks and are stored; a = 0 then refuses the curve.
+    m_actions[IDD_ELLIPSE] = [](CDialog& d) {
+        const std::pair<int, const char*> fields[] = {{IDC_Z_START, "-1"}, {IDC_Z_END, "-19"}, {IDC_PARAM_A, "0"}};
+        for (const auto& [id, text] : fields)
+            static_cast<QLineEdit*>(d.GetDlgItem(id))->setText(QString::fromUtf8(text));
+        Click(d, IDOK);
+        Click(d, IDCANCEL);
+        return 0;
+    };
+    Click(*m_dialog, IDC_ELLIPSE);
+    EXPECT_EQ(m_messages, std::vector<std::string>{"不能构成合理曲线"});
+    EXPECT_EQ(g_fZStart, 1.0f);
+    EXPECT_EQ(g_fZEnd, 19.0f);
+    // The worked ellipse at depths 1 and 19: 20 + 5·sqrt(1 - 81/100).
+    EXPECT_NEAR(g_fCurveXStart, 22.17945f, 1e-4);
+    EXPECT_NEAR(g_fCurveXEnd, 22.17945f, 1e-4);
+    EXPECT_NEAR(g_fCurveXMin, 22.17945f, 1e-4);
+}
+
 TEST_F(MainDialogTest, PreviewLaidOverThePlaceholderThenFromTheLeftEdgeAfterAResize)
 {
     ASSERT_NE(g_pPreviewDlg, nullptr);
@@ -251,6 +279,15 @@ TEST_F(MainDialogTest, PreviewLaidOverThePlaceholderThenFromTheLeftEdgeAfterARes
         RunEventsUntil([&] { return m_dialog->size() == size; }, std::chrono::milliseconds(1000));
         EXPECT_EQ(g_pPreviewDlg->geometry(), QRect(QPoint(150, 0), size));
     }
+}
+
+TEST_F(MainDialogTest, MinimiseAndRestoreCountAsASizeChange)
+{
+    const QRect placeholder = g_pPreviewDlg->geometry();
+    m_dialog->showMinimized();
+    m_dialog->showNormal();
+    EXPECT_NE(g_pPreviewDlg->geometry(), placeholder);
+    EXPECT_EQ(g_pPreviewDlg->geometry(), QRect(QPoint(150, 0), m_dialog->size()));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "platform/CDialog.h"
 #include "platform/DataExchange.h"
 #include "platform/MessageBox.h"
+#include "support/Keyboard.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -23,7 +24,7 @@ constexpr ControlTemplate kControls[] = {
     {10, ControlKind::Edit, "", 10, 10, 40, 14, CS_TABSTOP},
     {11, ControlKind::Edit, "", 10, 30, 40, 14, CS_TABSTOP},
     {12, ControlKind::Edit, "", 10, 50, 40, 14, CS_TABSTOP},
-    {20, ControlKind::AutoRadio, "A", 60, 10, 30, 10, CS_GROUP},
+    {20, ControlKind::AutoRadio, "A", 60, 10, 30, 10, CS_GROUP | CS_TABSTOP},
     {21, ControlKind::AutoRadio, "B", 60, 20, 30, 10},
     {22, ControlKind::AutoRadio, "C", 60, 30, 30, 10},
     {-1, ControlKind::GroupBox, "group", 55, 5, 40, 40, CS_GROUP},
@@ -207,4 +208,123 @@ TEST_F(DialogTest, ModalHookRunsInsteadOfTheLoop)
     TestDialog untouched;
     EXPECT_EQ(untouched.DoModal(), 42);
     SetModalHook(old);
+}
+
+namespace {
+
+int FocusedId(const CDialog& dialog)
+{
+    for (int id : {1, 2, 10, 11, 12, 20, 21, 22, 30}) {
+        if (dialog.GetDlgItem(id) == QApplication::focusWidget())
+            return id;
+    }
+    return 0;
+}
+
+QString Selected(const CDialog& dialog, int id)
+{
+    return static_cast<QLineEdit*>(dialog.GetDlgItem(id))->selectedText();
+}
+
+// The dialog shown and active, as its modal loop would have it, for keys to reach.
+class KeyboardDialogTest : public DialogTest {
+protected:
+    void SetUp() override
+    {
+        DialogTest::SetUp();
+        dialog.first = 1;
+        dialog.second = 2.5f;
+        dialog.third = 3;
+        dialog.choice = 1;
+        dialog.Create();
+        ASSERT_TRUE(ShowActive(dialog));
+    }
+};
+
+} // namespace
+
+TEST_F(KeyboardDialogTest, TabAndShiftTabVisitTheTabStopsInTemplateOrder)
+{
+    EXPECT_EQ(FocusedId(dialog), 1) << "the first tab stop has the focus at opening";
+    // The radio group is entered at its checked radio; 21 and 22 have no tab stop.
+    const std::vector<int> forward{2, 10, 11, 12, 21, 30, 1, 2};
+    std::vector<int> visited;
+    for (std::size_t i = 0; i < forward.size(); ++i) {
+        PressKeyOnFocus(Qt::Key_Tab);
+        visited.push_back(FocusedId(dialog));
+    }
+    EXPECT_EQ(visited, forward);
+    visited.clear();
+    for (std::size_t i = 0; i < forward.size(); ++i) {
+        PressKeyOnFocus(Qt::Key_Tab, Qt::ShiftModifier);
+        visited.push_back(FocusedId(dialog));
+    }
+    EXPECT_EQ(visited, (std::vector<int>{1, 30, 21, 12, 11, 10, 2, 1}));
+}
+
+TEST_F(KeyboardDialogTest, KeyboardFocusSelectsAnEditsTextAndAClickDoesNot)
+{
+    PressKeyOnFocus(Qt::Key_Tab);
+    PressKeyOnFocus(Qt::Key_Tab);
+    EXPECT_EQ(Selected(dialog, 10), "1") << "Tab";
+    TypeOnFocus("7");
+    PressKeyOnFocus(Qt::Key_Tab);
+    EXPECT_EQ(Selected(dialog, 11), "2.5") << "Tab";
+    PressKeyOnFocus(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(Selected(dialog, 10), "7") << "Shift+Tab";
+
+    auto* third = static_cast<QLineEdit*>(dialog.GetDlgItem(12));
+    QTest::mouseClick(third, Qt::LeftButton, Qt::NoModifier, QPoint(2, third->height() / 2));
+    EXPECT_EQ(QApplication::focusWidget(), third);
+    EXPECT_EQ(third->selectedText(), "");
+    EXPECT_EQ(third->cursorPosition(), 0) << "the click places the cursor";
+}
+
+TEST_F(KeyboardDialogTest, RefusedFieldGetsTheFocusWithItsTextSelected)
+{
+    PressKeyOnFocus(Qt::Key_Tab);
+    PressKeyOnFocus(Qt::Key_Tab);
+    TypeOnFocus("4");
+    PressKeyOnFocus(Qt::Key_Tab);
+    TypeOnFocus("1,5");
+    PressKeyOnFocus(Qt::Key_Tab);
+    PressKeyOnFocus(Qt::Key_Return);
+    EXPECT_EQ(messages, std::vector<std::string>{"请键入一个数。"});
+    EXPECT_FALSE(dialog.IsEnded());
+    EXPECT_EQ(FocusedId(dialog), 11);
+    EXPECT_EQ(Selected(dialog, 11), "1,5");
+
+    TypeOnFocus("1.5");  // replaces the refused text
+    PressKeyOnFocus(Qt::Key_Return);
+    EXPECT_TRUE(dialog.IsEnded());
+    EXPECT_EQ(dialog.first, 4.0f);
+    EXPECT_EQ(dialog.second, 1.5f);
+}
+
+TEST_F(KeyboardDialogTest, ArrowsMoveWithinTheRadioGroupAndCheckTheRadioReached)
+{
+    dialog.GetDlgItem(21)->setFocus(Qt::MouseFocusReason);
+    struct Row {
+        int key;
+        int reached;
+    };
+    const Row rows[] = {{Qt::Key_Down, 22}, {Qt::Key_Right, 20}, {Qt::Key_Up, 22}, {Qt::Key_Left, 21}};
+    for (const Row& row : rows) {
+        PressKeyOnFocus(row.key);
+        EXPECT_EQ(FocusedId(dialog), row.reached) << row.key;
+        for (int id : {20, 21, 22})
+            EXPECT_EQ(dialog.IsDlgButtonChecked(id), id == row.reached) << row.key << " radio " << id;
+    }
+}
+
+TEST_F(KeyboardDialogTest, TheDefaultLookFollowsTheFocusedButton)
+{
+    const auto isDefault = [this](int id) { return static_cast<QPushButton*>(dialog.GetDlgItem(id))->isDefault(); };
+    PressKeyOnFocus(Qt::Key_Tab);
+    EXPECT_TRUE(isDefault(2));
+    EXPECT_FALSE(isDefault(1));
+    PressKeyOnFocus(Qt::Key_Tab);
+    EXPECT_TRUE(isDefault(1)) << "with an edit focused, the template's default button";
+    EXPECT_FALSE(isDefault(2));
+    EXPECT_FALSE(isDefault(30));
 }

@@ -87,14 +87,6 @@ TEST(MemoryCanvas, PenWidthIsTheLineThickness)
     }
 }
 
-TEST(MemoryCanvas, FillRectIsInDeviceCoordinatesWhateverTheOrigin)
-{
-    platform::MemoryCanvas canvas(60, 60);
-    canvas.SetViewportOrg(30, 30);
-    canvas.FillRect(QRect(10, 10, 5, 5), Qt::white);
-    EXPECT_EQ(PaintedBox(canvas.Finish()), QRect(10, 10, 5, 5));
-}
-
 TEST(MemoryCanvas, TextSitsBelowAndRightOfItsTopLeftCorner)
 {
     const struct {
@@ -136,7 +128,6 @@ TEST(MemoryCanvas, NothingToPaintOnAnEmptyWindow)
     platform::MemoryCanvas canvas(0, 0);
     canvas.SelectPen(Qt::white, 2);
     canvas.Line(0, 0, 10, 10);
-    canvas.FillRect(QRect(0, 0, 5, 5), Qt::white);
     canvas.TextOut(0, 0, "z");
     EXPECT_TRUE(canvas.Finish().isNull());
 }

@@ -1,14 +1,17 @@
 #include "platform/MessageBox.h"
+#include "platform/MessageBoxDialog.h"
 
+#include <QAbstractButton>
 #include <QApplication>
-#include <QMessageBox>
-#include <QPushButton>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QScreen>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,41 +20,82 @@ namespace {
 struct Shown {
     QWidget* parent = nullptr;
     QString caption;
-    QString text;
-    QMessageBox::StandardButtons buttons;
-    int buttonCount = 0;
+    QStringList texts;    // every label's text
+    QStringList buttons;  // every button's text
+    bool picture = false; // a label shows a picture (an icon)
+    QRect geometry;
 };
 
-// Closes the first message box that appears, after noting what it shows.
-void CloseNextMessageBox(Shown& shown)
+// Waits for the message box, notes what it shows and closes it with `key`, pressed
+// on the control that has the focus.
+void CloseNextMessageBox(Shown& shown, Qt::Key key)
 {
-    QTimer::singleShot(0, [&shown] {
+    QTimer::singleShot(0, [&shown, key] {
         for (QWidget* widget : QApplication::topLevelWidgets()) {
-            auto* box = qobject_cast<QMessageBox*>(widget);
+            auto* box = qobject_cast<platform::MessageBoxDialog*>(widget);
             if (box == nullptr || !box->isVisible())
                 continue;
-            shown = {box->parentWidget(), box->windowTitle(), box->text(), box->standardButtons(),
-                     int(box->buttons().size())};
-            box->button(QMessageBox::Ok)->click();
+            shown.parent = box->parentWidget();
+            shown.caption = box->windowTitle();
+            for (const QLabel* label : box->findChildren<QLabel*>()) {
+                shown.texts << label->text();
+                shown.picture = shown.picture || !label->pixmap().isNull();
+            }
+            for (const QAbstractButton* button : box->findChildren<QAbstractButton*>())
+                shown.buttons << button->text();
+            shown.geometry = box->geometry();
+            QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, key);
             return;
         }
-        CloseNextMessageBox(shown);
+        CloseNextMessageBox(shown, key);
     });
 }
 
-TEST(ShowMessage, DefaultBoxHasTheAppNameAndOneOkButton)
+TEST(ShowMessage, OneBoxWithTheAppNameTheTextAndOneButtonCentredOverItsOwner)
 {
-    QWidget owner;
-    QWidget* const owners[] = {nullptr, &owner};
-    for (QWidget* parent : owners) {
+    QWidget shownOwner;
+    shownOwner.setGeometry(300, 200, 400, 300);
+    shownOwner.show();
+    QWidget hiddenOwner;
+    hiddenOwner.setGeometry(0, 0, 50, 50);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    struct Row {
+        const char* what;
+        QWidget* owner;
+        Qt::Key key;
+        QPoint centre;
+    };
+    const Row rows[] = {
+        {"no owner, Enter", nullptr, Qt::Key_Return, screen.center()},
+        {"shown owner, Escape", &shownOwner, Qt::Key_Escape, shownOwner.geometry().center()},
+        {"owner not shown yet, Enter", &hiddenOwner, Qt::Key_Enter, screen.center()},
+    };
+    for (const Row& row : rows) {
         Shown shown;
-        CloseNextMessageBox(shown);
-        platform::ShowMessage(parent, "请键入一个数。");
-        EXPECT_EQ(shown.parent, parent);
-        EXPECT_EQ(shown.caption, "VORNA");
-        EXPECT_EQ(shown.text, QString::fromUtf8("请键入一个数。"));
-        EXPECT_EQ(shown.buttons, QMessageBox::Ok);
-        EXPECT_EQ(shown.buttonCount, 1);
+        CloseNextMessageBox(shown, row.key);
+        platform::ShowMessage(row.owner, "数据输入不合理:毛坯直径应该大于曲线X坐标最大值\n曲线X坐标最大值请看红色警戒线下方的提示");
+        EXPECT_EQ(shown.parent, row.owner) << row.what;
+        EXPECT_EQ(shown.caption, "VORNA") << row.what;
+        EXPECT_EQ(shown.texts, QStringList{QString::fromUtf8("数据输入不合理:毛坯直径应该大于曲线X坐标最大值\n"
+                                                             "曲线X坐标最大值请看红色警戒线下方的提示")})
+            << row.what;
+        EXPECT_EQ(shown.buttons, QStringList{QString::fromUtf8("确定")}) << row.what;
+        EXPECT_FALSE(shown.picture) << row.what << ": no icon";
+        // Centred to within the window frame's few pixels, which Qt learns only once shown.
+        EXPECT_LE((shown.geometry.center() - row.centre).manhattanLength(), 8) << row.what;
+    }
+}
+
+TEST(ShowMessage, NarrowBoxIsAsWideAsItsCaptionNeeds)
+{
+    const QFontMetrics title(QFontDatabase::systemFont(QFontDatabase::TitleFont));
+    EXPECT_GT(platform::MessageBoxDialog::CaptionWidth("VORNA"), title.horizontalAdvance("VORNA"))
+        << "room beside the caption for the title bar's icon and close box";
+    for (const char* text : {"", "x", "保存已经生效"}) {
+        Shown shown;
+        CloseNextMessageBox(shown, Qt::Key_Return);
+        platform::ShowMessage(nullptr, text);
+        EXPECT_GE(shown.geometry.width(), platform::MessageBoxDialog::CaptionWidth("VORNA")) << text;
     }
 }
 
