@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPalette>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -32,6 +33,16 @@ constexpr std::int64_t kMaxImageBytes = std::int64_t{128} << 20;
 std::int64_t ImageBytes(QSize size)
 {
     return std::int64_t{4} * size.width() * size.height();
+}
+
+// An image's paint engine is made by its first painter and freed with the image.
+// Making it here keeps both on the window's thread; the worker only paints with it.
+QImage MakeImage(int cx, int cy)
+{
+    QImage image(cx, cy, QImage::Format_RGB32);
+    if (!image.isNull())
+        image.paintEngine();
+    return image;
 }
 
 std::span<const std::uint8_t> Bytes(const QByteArray& data)
@@ -207,14 +218,22 @@ bool CAnimatedPicture::FitsMemoryBound(std::int64_t nBytes) const
 bool CAnimatedPicture::CreateBackBuffer(int cx, int cy)
 {
     resize(cx, cy);
-    QImage back(cx, cy, QImage::Format_RGB32);
-    if (back.isNull())
+    QImage back = MakeImage(cx, cy);
+    // The area under a frame that is to be restored is copied into an image of the
+    // screen's size, made once.
+    const bool bSave = std::any_of(m_frames.begin(), m_frames.end(), [](const GifFrame& frame) {
+        return frame.m_nDisposal == GifFrameInfo::kDisposeToPrevious;
+    });
+    QImage save = bSave ? MakeImage(cx, cy) : QImage();
+    if (back.isNull() || save.isNull() == bSave)
         return false;
-    // The system colours of the original: the button face for the background, the
-    // menu colour for the first fill.
+    // Windows' system colours as the palette gives them: the button face for the
+    // background, the menu colour for the first fill.
     back.fill(palette().color(QPalette::Window));
     const std::lock_guard lock(m_mutex);
     m_backBuffer = std::move(back);
+    m_saveArea = std::move(save);
+    m_savedArea = QRect();
     m_clrBack = palette().color(QPalette::Button);
     m_bReady = true;
     return true;
@@ -295,8 +314,11 @@ void CAnimatedPicture::ShowFrame(const GifFrame& frame)
     {
         const std::lock_guard lock(m_mutex);
         const QRect area = FrameArea(frame);
-        if (frame.m_nDisposal == GifFrameInfo::kDisposeToPrevious)
-            m_saveArea = area.isEmpty() ? QImage() : m_backBuffer.copy(area);
+        if (frame.m_nDisposal == GifFrameInfo::kDisposeToPrevious) {
+            m_savedArea = area;
+            if (!area.isEmpty())
+                QPainter(&m_saveArea).drawImage(QPoint(0, 0), m_backBuffer, area);
+        }
         if (!area.isEmpty()) {
             // The frame's picture is the whole logical screen; only its rectangle is new.
             QPainter painter(&m_backBuffer);
@@ -324,9 +346,9 @@ void CAnimatedPicture::DisposeFrame(const GifFrame& frame)
     const QRect area = FrameArea(frame);
     if (frame.m_nDisposal == GifFrameInfo::kDisposeToBackground) {
         QPainter(&m_backBuffer).fillRect(area, m_clrBack);
-    } else if (frame.m_nDisposal == GifFrameInfo::kDisposeToPrevious && !m_saveArea.isNull()) {
-        QPainter(&m_backBuffer).drawImage(area.topLeft(), m_saveArea);
-        m_saveArea = QImage();
+    } else if (frame.m_nDisposal == GifFrameInfo::kDisposeToPrevious && !m_savedArea.isEmpty()) {
+        QPainter(&m_backBuffer).drawImage(m_savedArea.topLeft(), m_saveArea, QRect(QPoint(0, 0), m_savedArea.size()));
+        m_savedArea = QRect();
     }
 }
 
@@ -378,6 +400,7 @@ void CAnimatedPicture::ResetPicture()
         const std::lock_guard lock(m_mutex);
         m_backBuffer = QImage();
         m_saveArea = QImage();
+        m_savedArea = QRect();
         m_clrBack = Qt::white;
     }
     m_rcDraw = QRect();

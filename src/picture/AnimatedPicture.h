@@ -100,16 +100,18 @@ private:
     bool m_bReady = false;
 
     // The back buffer and the save area are shared with the animation thread, and
-    // m_clrBack is read by it: all three only under m_mutex.
+    // m_clrBack is read by it: all only under m_mutex. Both images are made and
+    // freed on the window's thread; the worker only paints into them.
     std::mutex m_mutex;
     QImage m_backBuffer;
-    QImage m_saveArea; // what a frame with disposal method 3 covered
+    QImage m_saveArea;  // only for an animation with a frame of disposal method 3
+    QRect m_savedArea;  // what such a frame covered, saved at the save area's top left; empty for none
 
     std::thread m_thread;
     platform::ManualResetEvent m_stopEvent;
     platform::ManualResetEvent m_threadEnded;
-    // The worker touches no Qt object of the window's thread: it sets the flag, and
-    // the timer, running while the animation does, turns it into a repaint.
+    // The worker posts nothing to the window's thread: it sets the flag, and the
+    // timer, running while the animation does, turns it into a repaint.
     std::atomic<bool> m_bFrameHandedOver = false;
     QTimer m_handOverPoll;
     std::function<void()> m_handOverHook;

@@ -415,11 +415,11 @@ TEST_F(AnimatedPictureTest, DestroyWhileAnimating)
 {
     auto picture = std::make_unique<CAnimatedPicture>();
     Animate(*picture);
-    RunEventsFor(milliseconds(100)); // repaints queued meanwhile
+    RunEventsFor(milliseconds(100)); // frames handed over and repaints posted meanwhile
     const auto start = Clock::now();
     picture.reset();
     EXPECT_LT(Clock::now() - start, milliseconds(1000));
-    QCoreApplication::processEvents(); // no queued repaint may reach the dead control
+    QCoreApplication::processEvents(); // no repaint or poll may reach the dead control
 }
 
 // Every image the control would hold counts against its bound of 128 MB: a picture
