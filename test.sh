@@ -38,6 +38,8 @@ if [[ "$preset" == sanitize ]]; then
     [[ -d "$seeds" ]] && cp -r "$seeds"/. "$corpus"/
     "$fuzzer" -max_total_time="$seconds" -print_final_stats=0 "$corpus" 2>"$corpus.log" \
       || { tail -50 "$corpus.log"; exit 1; }
+    # The edges reached: the libraries carry the coverage instrumentation too.
+    grep -m1 -o 'DONE *cov: [0-9]*' "$corpus.log" | sed 's/DONE */  /' || true
     rm -rf "$corpus" "$corpus.log"
   done < <(find build/sanitize/fuzz -type f -name 'fuzz_*' -perm -u+x | sort)
 fi

@@ -21,6 +21,12 @@ function(vorna_library name)
   add_library(${name} STATIC ${ARG_SOURCES})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${name} PUBLIC ${ARG_LIBS})
+  # libFuzzer's coverage instrumentation, so that a fuzz target sees the branches of
+  # the code it calls; only the fuzz targets link libFuzzer itself, the tests of the
+  # same build link as usual.
+  if(VORNA_BUILD_FUZZ)
+    target_compile_options(${name} PRIVATE -fsanitize=fuzzer-no-link)
+  endif()
 endfunction()
 
 # vorna_test(name SOURCES ... LIBS ... [QT] [LABELS ...]): a GoogleTest executable

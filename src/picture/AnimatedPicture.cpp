@@ -7,10 +7,10 @@
 #include "platform/Trace.h"
 #include "platform/Utf8Path.h"
 
-#include <QMetaObject>
 #include <QPainter>
 #include <QPalette>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -24,9 +24,27 @@ namespace {
 
 constexpr int kHimetricPerInch = 2540;
 constexpr std::chrono::milliseconds kStopWait{5000};
-// Every frame is decoded to the whole logical screen; beyond this many bytes of
-// decoded frames the rest of an animation is left out rather than exhausting memory.
-constexpr std::int64_t kMaxDecodedBytes = std::int64_t{128} << 20;
+// About one screen refresh: how soon a frame handed over by the worker is painted.
+constexpr std::chrono::milliseconds kHandOverPoll{16};
+// Every image the control holds (the decoded pictures, the back buffer, the save
+// area) counts against this bound; a picture that needs more fails to load.
+constexpr std::int64_t kMaxImageBytes = std::int64_t{128} << 20;
+
+// Four bytes a pixel, as every image of the control is held.
+std::int64_t ImageBytes(QSize size)
+{
+    return std::int64_t{4} * size.width() * size.height();
+}
+
+// An image's paint engine is made by its first painter and freed with the image.
+// Making it here keeps both on the window's thread; the worker only paints with it.
+QImage MakeImage(int cx, int cy)
+{
+    QImage image(cx, cy, QImage::Format_RGB32);
+    if (!image.isNull())
+        image.paintEngine();
+    return image;
+}
 
 std::span<const std::uint8_t> Bytes(const QByteArray& data)
 {
@@ -48,6 +66,8 @@ CAnimatedPicture::CAnimatedPicture(QWidget* parent)
 {
     // Painting copies the whole back buffer, so the background is never erased first.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    m_handOverPoll.setInterval(kHandOverPoll);
+    connect(&m_handOverPoll, &QTimer::timeout, this, &CAnimatedPicture::PaintHandedOverFrame);
 }
 
 // The window goes with the object, so the animation is stopped here, before
@@ -136,23 +156,31 @@ bool CAnimatedPicture::LoadGif(std::span<const std::uint8_t> bytes)
     CGifBlockWalker walker(bytes);
     m_sizePicture = QSize(walker.ScreenWidth(), walker.ScreenHeight());
 
+    // No back buffer can hold an empty screen, and the decoder would size the
+    // frames of one by their own rectangles.
+    if (m_sizePicture.isEmpty())
+        return false;
+
     walker.RewindBlocks();
     int count = 0;
     while (walker.SkipToNextFrame())
         ++count;
     if (count == 0)
         return false;
+    // Each frame, like a whole one-frame GIF, decodes to the whole logical screen.
+    // Beside them stand the back buffer and, for an animation, a save area of at
+    // most the screen.
+    const int screens = count == 1 ? 2 : count + 2;
+    if (!FitsMemoryBound(ImageBytes(m_sizePicture) * screens))
+        return false;
     if (count == 1)
         return LoadWholePicture(bytes);
 
-    const std::int64_t frameBytes = std::int64_t{4} * m_sizePicture.width() * m_sizePicture.height();
     walker.RewindBlocks();
     // One record serves every frame, so a plain text frame keeps the size and
     // offset of the frame before it.
     GifFrameInfo info;
     for (auto gif = walker.ExtractNextFrame(info); !gif.empty(); gif = walker.ExtractNextFrame(info)) {
-        if (std::int64_t(m_frames.size() + 1) * frameBytes > kMaxDecodedBytes)
-            break;
         auto pPicture = platform::Picture::Load(gif);
         if (!pPicture)
             continue;
@@ -178,20 +206,40 @@ bool CAnimatedPicture::LoadStill(std::span<const std::uint8_t> bytes)
     };
     m_sizePicture = QSize(pixels(m_pStaticPicture->WidthHimetric(), logicalDpiX()),
                           pixels(m_pStaticPicture->HeightHimetric(), logicalDpiY()));
+    if (!FitsMemoryBound(m_pStaticPicture->SizeInBytes() + ImageBytes(m_sizePicture))) {
+        m_pStaticPicture.reset();
+        return false;
+    }
     return true;
+}
+
+bool CAnimatedPicture::FitsMemoryBound(std::int64_t nBytes) const
+{
+    if (nBytes <= kMaxImageBytes)
+        return true;
+    platform::Trace("Load: The picture needs more than %d MB of memory\n", static_cast<int>(kMaxImageBytes >> 20));
+    return false;
 }
 
 bool CAnimatedPicture::CreateBackBuffer(int cx, int cy)
 {
     resize(cx, cy);
-    QImage back(cx, cy, QImage::Format_RGB32);
-    if (back.isNull())
+    QImage back = MakeImage(cx, cy);
+    // The area under a frame that is to be restored is copied into an image of the
+    // screen's size, made once.
+    const bool bSave = std::any_of(m_frames.begin(), m_frames.end(), [](const GifFrame& frame) {
+        return frame.m_nDisposal == GifFrameInfo::kDisposeToPrevious;
+    });
+    QImage save = bSave ? MakeImage(cx, cy) : QImage();
+    if (back.isNull() || save.isNull() == bSave)
         return false;
-    // The system colours of the original: the button face for the background, the
-    // menu colour for the first fill.
+    // Windows' system colours as the palette gives them: the button face for the
+    // background, the menu colour for the first fill.
     back.fill(palette().color(QPalette::Window));
     const std::lock_guard lock(m_mutex);
     m_backBuffer = std::move(back);
+    m_saveArea = std::move(save);
+    m_savedArea = QRect();
     m_clrBack = palette().color(QPalette::Button);
     m_bReady = true;
     return true;
@@ -214,6 +262,7 @@ bool CAnimatedPicture::Draw()
             platform::Trace("Draw: Couldn't start a GIF animation thread\n");
             return false;
         }
+        m_handOverPoll.start();
         return true;
     }
     if (!m_pStaticPicture)
@@ -238,52 +287,95 @@ void CAnimatedPicture::AnimationThreadProc()
 
 void CAnimatedPicture::AnimationLoop()
 {
-    const auto exclusive = [this](auto step) {
-        const std::lock_guard lock(m_mutex);
-        QPainter painter(&m_backBuffer);
-        step(painter);
-    };
     // A stopped run may have left its frame in the back buffer.
-    exclusive([&](QPainter& painter) { DisposeFrame(painter, m_frames[m_nCurFrame]); });
-
+    DisposeFrame(m_frames[m_nCurFrame]);
     while (!m_bStopRequest) {
         const GifFrame& frame = m_frames[m_nCurFrame];
-        exclusive([&](QPainter& painter) {
-            if (frame.m_nDisposal == 3)
-                m_saveArea = m_backBuffer.copy(frame.Rect());
-            // The frame's picture is the whole logical screen; only its rectangle is new.
-            painter.setClipRect(frame.Rect());
-            if (RenderWhole(*frame.m_pPicture, painter, m_sizePicture))
-                RequestRepaint();
-        });
+        ShowFrame(frame);
         if (m_bStopRequest)
             break;
         m_stopEvent.WaitFor(FrameWait(frame.m_nDelay));
         if (m_bStopRequest)
             break;
-        exclusive([&](QPainter& painter) { DisposeFrame(painter, frame); });
+        EndFrame(frame);
+    }
+}
 
-        if (++m_nCurFrame == static_cast<int>(m_frames.size())) {
-            m_nCurFrame = 0;
-            exclusive([&](QPainter& painter) { painter.fillRect(m_backBuffer.rect(), m_clrBack); });
+void CAnimatedPicture::StepAnimation(int nFrames)
+{
+    if (!m_bReady || !IsMultiFrame() || m_thread.joinable() || nFrames <= 0)
+        return;
+    DisposeFrame(m_frames[m_nCurFrame]);
+    ShowFrame(m_frames[m_nCurFrame]);
+    for (int i = 1; i < nFrames; ++i) {
+        EndFrame(m_frames[m_nCurFrame]);
+        ShowFrame(m_frames[m_nCurFrame]);
+    }
+    PaintHandedOverFrame();
+}
+
+void CAnimatedPicture::ShowFrame(const GifFrame& frame)
+{
+    bool bRendered = false;
+    {
+        const std::lock_guard lock(m_mutex);
+        const QRect area = FrameArea(frame);
+        if (frame.m_nDisposal == GifFrameInfo::kDisposeToPrevious) {
+            m_savedArea = area;
+            if (!area.isEmpty())
+                QPainter(&m_saveArea).drawImage(QPoint(0, 0), m_backBuffer, area);
+        }
+        if (!area.isEmpty()) {
+            // The frame's picture is the whole logical screen; only its rectangle is new.
+            QPainter painter(&m_backBuffer);
+            painter.setClipRect(area);
+            bRendered = RenderWhole(*frame.m_pPicture, painter, m_sizePicture);
         }
     }
+    if (bRendered)
+        HandOver();
 }
 
-void CAnimatedPicture::DisposeFrame(QPainter& painter, const GifFrame& frame)
+void CAnimatedPicture::EndFrame(const GifFrame& frame)
 {
-    if (frame.m_nDisposal == 2) {
-        painter.fillRect(frame.Rect(), m_clrBack);
-    } else if (frame.m_nDisposal == 3 && !m_saveArea.isNull()) {
-        painter.drawImage(frame.m_frameOffset, m_saveArea);
-        m_saveArea = QImage();
+    DisposeFrame(frame);
+    if (++m_nCurFrame == static_cast<int>(m_frames.size())) {
+        m_nCurFrame = 0;
+        const std::lock_guard lock(m_mutex);
+        m_backBuffer.fill(m_clrBack);
     }
 }
 
-void CAnimatedPicture::RequestRepaint()
+void CAnimatedPicture::DisposeFrame(const GifFrame& frame)
 {
-    // QWidget::update belongs to the window's thread; this only queues the call.
-    QMetaObject::invokeMethod(this, [this] { update(); }, Qt::QueuedConnection);
+    const std::lock_guard lock(m_mutex);
+    const QRect area = FrameArea(frame);
+    if (frame.m_nDisposal == GifFrameInfo::kDisposeToBackground) {
+        QPainter(&m_backBuffer).fillRect(area, m_clrBack);
+    } else if (frame.m_nDisposal == GifFrameInfo::kDisposeToPrevious && !m_savedArea.isEmpty()) {
+        QPainter(&m_backBuffer).drawImage(m_savedArea.topLeft(), m_saveArea, QRect(QPoint(0, 0), m_savedArea.size()));
+        m_savedArea = QRect();
+    }
+}
+
+// A frame may lie partly or wholly outside the logical screen; nothing outside the
+// back buffer is ever copied, filled or drawn.
+QRect CAnimatedPicture::FrameArea(const GifFrame& frame) const
+{
+    return frame.Rect() & m_backBuffer.rect();
+}
+
+void CAnimatedPicture::HandOver()
+{
+    m_bFrameHandedOver = true;
+    if (m_handOverHook)
+        m_handOverHook();
+}
+
+void CAnimatedPicture::PaintHandedOverFrame()
+{
+    if (m_bFrameHandedOver.exchange(false))
+        update();
 }
 
 void CAnimatedPicture::StopAnimation()
@@ -299,6 +391,8 @@ void CAnimatedPicture::StopAnimation()
         m_thread.join();
         m_threadEnded.Reset();
     }
+    m_handOverPoll.stop();
+    PaintHandedOverFrame();
     m_stopEvent.Reset();
     m_bStopRequest = false;
 }
@@ -312,6 +406,7 @@ void CAnimatedPicture::ResetPicture()
         const std::lock_guard lock(m_mutex);
         m_backBuffer = QImage();
         m_saveArea = QImage();
+        m_savedArea = QRect();
         m_clrBack = Qt::white;
     }
     m_rcDraw = QRect();

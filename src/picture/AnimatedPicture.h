@@ -1,8 +1,8 @@
 #pragma once
 // A picture control: shows a still picture, or plays an animated GIF frame by frame
-// on a worker thread. The worker renders into the back buffer and queues repaints;
-// painting only copies the back buffer to the screen. Failures are reported as
-// trace lines only.
+// on a worker thread. The worker renders into the back buffer and hands each frame
+// over through an atomic flag that the window's thread polls; painting only copies
+// the back buffer to the screen. Failures are reported as trace lines only.
 
 #include "picture/GifFrame.h"
 #include "platform/ManualResetEvent.h"
@@ -13,10 +13,12 @@
 #include <QImage>
 #include <QRect>
 #include <QSize>
+#include <QTimer>
 #include <QWidget>
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -59,6 +61,13 @@ public:
     void SetDrawRect(const QRect& rc) { m_rcDraw = rc; }
     QRect GetDrawRect() const { return m_rcDraw; }
 
+    // Test seams, only while no animation runs.
+    // Plays nFrames frames on the calling thread as if each wait ended at once, and
+    // stops during the last one's wait, as Draw and StopAnimation would.
+    void StepAnimation(int nFrames);
+    // Called on the animation thread each time a frame is handed over for painting.
+    void SetHandOverHook(std::function<void()> hook) { m_handOverHook = std::move(hook); }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
@@ -67,12 +76,19 @@ private:
     bool LoadGif(std::span<const std::uint8_t> bytes);
     bool LoadStill(std::span<const std::uint8_t> bytes);
     bool LoadWholePicture(std::span<const std::uint8_t> bytes);
+    bool FitsMemoryBound(std::int64_t nBytes) const;
     bool CreateBackBuffer(int cx, int cy);
     void AnimationThreadProc();
     void AnimationLoop();
+    // One frame's steps, each an exclusive use of the back buffer.
+    void ShowFrame(const GifFrame& frame);
+    void EndFrame(const GifFrame& frame);
     // Undoes what the frame left in the back buffer, by its disposal method.
-    void DisposeFrame(QPainter& painter, const GifFrame& frame);
-    void RequestRepaint();
+    void DisposeFrame(const GifFrame& frame);
+    // The frame's rectangle within the back buffer; m_mutex held.
+    QRect FrameArea(const GifFrame& frame) const;
+    void HandOver();
+    void PaintHandedOverFrame();
 
     QRect m_rcDraw;
     QSize m_sizePicture;
@@ -84,14 +100,21 @@ private:
     bool m_bReady = false;
 
     // The back buffer and the save area are shared with the animation thread, and
-    // m_clrBack is read by it: all three only under m_mutex.
+    // m_clrBack is read by it: all only under m_mutex. Both images are made and
+    // freed on the window's thread; the worker only paints into them.
     std::mutex m_mutex;
     QImage m_backBuffer;
-    QImage m_saveArea; // what a frame with disposal method 3 covered
+    QImage m_saveArea;  // only for an animation with a frame of disposal method 3
+    QRect m_savedArea;  // what such a frame covered, saved at the save area's top left; empty for none
 
     std::thread m_thread;
     platform::ManualResetEvent m_stopEvent;
     platform::ManualResetEvent m_threadEnded;
+    // The worker posts nothing to the window's thread: it sets the flag, and the
+    // timer, running while the animation does, turns it into a repaint.
+    std::atomic<bool> m_bFrameHandedOver = false;
+    QTimer m_handOverPoll;
+    std::function<void()> m_handOverHook;
 
     std::unique_ptr<platform::Picture> m_pStaticPicture;
     std::vector<GifFrame> m_frames;

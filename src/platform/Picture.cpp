@@ -48,6 +48,11 @@ long Picture::HeightHimetric() const
     return PixelsToHimetric(m_image.height());
 }
 
+std::int64_t Picture::SizeInBytes() const
+{
+    return m_image.sizeInBytes();
+}
+
 bool Picture::Render(QPainter& target, int x, int y, int cx, int cy,
                      long srcX, long srcY, long srcCx, long srcCy) const
 {

@@ -21,6 +21,8 @@ public:
     // Pixels × 2540 / 96, rounded: the size at the screen's 96 pixels per inch.
     long WidthHimetric() const;
     long HeightHimetric() const;
+    // Memory held by the decoded pixels.
+    std::int64_t SizeInBytes() const;
 
     // Draws the source rectangle (srcX, srcY, srcCx, srcCy), in HIMETRIC from the
     // picture's top-left corner, scaled into the target rectangle (x, y, cx, cy).

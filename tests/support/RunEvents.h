@@ -1,6 +1,6 @@
 #pragma once
-// The Qt event loop for widget tests: the preview paints, and the picture control's
-// queued repaints arrive, only while events run.
+// The Qt event loop for widget tests: the preview paints, and the picture control
+// turns its handed-over frames into repaints, only while events run.
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -8,10 +8,52 @@ namespace picture {
 
 namespace {
 
-constexpr int kHeaderSize = 6;
+constexpr int kHeaderSize = 6; // signature "GIF", then the version
+constexpr int kVersionAt = 3;
 constexpr int kScreenDescSize = 7;
 constexpr int kBlocksStart = kHeaderSize + kScreenDescSize;
+
+// Block introducers and the labels of the extensions.
+constexpr int kExtensionIntroducer = 0x21;
+constexpr int kImageIntroducer = 0x2C;
 constexpr std::uint8_t kTrailer = 0x3B;
+constexpr int kApplicationLabel = 0xFF;
+constexpr int kCommentLabel = 0xFE;
+constexpr int kControlLabel = 0xF9;
+constexpr int kPlainTextLabel = 0x01;
+
+// Field offsets from the start of their structure.
+constexpr int kLabelAt = 1; // of an extension
+constexpr int kScreenWidthAt = 0;
+constexpr int kScreenHeightAt = 2;
+constexpr int kScreenPackedAt = 4;
+constexpr int kImageLeftAt = 1;
+constexpr int kImageTopAt = 3;
+constexpr int kImageWidthAt = 5;
+constexpr int kImageHeightAt = 7;
+constexpr int kImagePackedAt = 9;
+constexpr int kControlPackedAt = 3;
+constexpr int kControlDelayAt = 4;
+
+// Bytes before each kind's sub-block chain; the whole block for the kinds without one.
+constexpr int kApplicationFixed = 14; // introducer, label, size byte, 11 bytes of name and code
+constexpr int kCommentFixed = 2;      // introducer, label
+constexpr int kControlLength = 8;     // its own size byte is not read
+constexpr int kPlainTextFixed = 15;   // introducer, label, size byte, 12 bytes of text grid
+constexpr int kImageFixed = 11;       // descriptor and LZW code size, without the local table
+constexpr int kTrailerLength = 1;
+
+// `count` bits of `packed` from bit `lowest` up.
+int Bits(int packed, int lowest, int count)
+{
+    return (packed >> lowest) & ((1 << count) - 1);
+}
+
+// Three bytes for each of the 2 to the power (size bits + 1) colours.
+int ColourTableBytes(int sizeBits)
+{
+    return 3 << (sizeBits + 1);
+}
 
 } // namespace
 
@@ -25,8 +67,8 @@ CGifBlockWalker::CGifBlockWalker(std::span<const std::uint8_t> data)
     m_nDataSize = static_cast<std::uint32_t>(data.size());
     if (FitsAt(kHeaderSize, kScreenDescSize))
         m_pScreenDesc = m_pGifData + kHeaderSize;
-    if (ScreenDescFlag(0) == 1)
-        m_nGlobalTableSize = 3 << (ScreenDescFlag(3) + 1);
+    if (ScreenDescFlag(kGlobalTableFlag) == 1)
+        m_nGlobalTableSize = ColourTableBytes(ScreenDescFlag(kGlobalTableBits));
 }
 
 bool CGifBlockWalker::IsGif(std::span<const std::uint8_t> data)
@@ -36,17 +78,17 @@ bool CGifBlockWalker::IsGif(std::span<const std::uint8_t> data)
     auto is = [&](int offset, const char* text) {
         return std::equal(text, text + 3, data.begin() + offset);
     };
-    return is(0, "GIF") && (is(3, "87a") || is(3, "89a"));
+    return is(0, "GIF") && (is(kVersionAt, "87a") || is(kVersionAt, "89a"));
 }
 
 int CGifBlockWalker::ScreenWidth() const
 {
-    return m_pScreenDesc ? WordAt(kHeaderSize) : 0;
+    return m_pScreenDesc ? WordAt(kHeaderSize + kScreenWidthAt) : 0;
 }
 
 int CGifBlockWalker::ScreenHeight() const
 {
-    return m_pScreenDesc ? WordAt(kHeaderSize + 2) : 0;
+    return m_pScreenDesc ? WordAt(kHeaderSize + kScreenHeightAt) : 0;
 }
 
 void CGifBlockWalker::RewindBlocks()
@@ -58,14 +100,14 @@ GifBlockKind CGifBlockWalker::PeekBlockKind() const
 {
     GifBlockKind kind = GifBlockKind::Unknown;
     switch (ByteAt(m_nDataPos)) {
-    case 0x2C: kind = GifBlockKind::Image; break;
+    case kImageIntroducer: kind = GifBlockKind::Image; break;
     case kTrailer: kind = GifBlockKind::Trailer; break;
-    case 0x21:
-        switch (ByteAt(m_nDataPos + 1)) {
-        case 0xFF: kind = GifBlockKind::ApplicationExt; break;
-        case 0xFE: kind = GifBlockKind::CommentExt; break;
-        case 0xF9: kind = GifBlockKind::ControlExt; break;
-        case 0x01: kind = GifBlockKind::PlainTextExt; break;
+    case kExtensionIntroducer:
+        switch (ByteAt(m_nDataPos + kLabelAt)) {
+        case kApplicationLabel: kind = GifBlockKind::ApplicationExt; break;
+        case kCommentLabel: kind = GifBlockKind::CommentExt; break;
+        case kControlLabel: kind = GifBlockKind::ControlExt; break;
+        case kPlainTextLabel: kind = GifBlockKind::PlainTextExt; break;
         }
         break;
     }
@@ -129,7 +171,7 @@ std::vector<std::uint8_t> CGifBlockWalker::ExtractNextFrame(GifFrameInfo& info)
     const int run = m_nDataPos - nStart;
     std::vector<std::uint8_t> gif;
     try {
-        gif.reserve(static_cast<std::size_t>(prefix) + run + 1);
+        gif.reserve(static_cast<std::size_t>(prefix) + run + kTrailerLength);
     } catch (const std::bad_alloc&) {
         return {};
     }
@@ -152,18 +194,18 @@ bool CGifBlockWalker::PassFrame(int& nStart, GifFrameInfo& info)
         return false;
     if (PeekBlockKind() == GifBlockKind::ControlExt) {
         // The first control extension rules; later ones travel along in the run.
-        info.m_nDelay = static_cast<std::uint32_t>(WordAt(m_nDataPos + 4));
-        info.m_nDisposal = static_cast<std::uint32_t>(ControlExtFlag(0));
+        info.m_nDelay = static_cast<std::uint32_t>(WordAt(m_nDataPos + kControlDelayAt));
+        info.m_nDisposal = static_cast<std::uint32_t>(ControlExtFlag(kDisposalMethod));
         if (!SkipBlock() || !PassBlocksBeforeGraphic())
             return false;
     } else {
         info.m_nDelay = GifFrameInfo::kNoDelay;
     }
     if (PeekBlockKind() == GifBlockKind::Image) {
-        info.m_nLeft = WordAt(m_nDataPos + 1);
-        info.m_nTop = WordAt(m_nDataPos + 3);
-        info.m_nWidth = WordAt(m_nDataPos + 5);
-        info.m_nHeight = WordAt(m_nDataPos + 7);
+        info.m_nLeft = WordAt(m_nDataPos + kImageLeftAt);
+        info.m_nTop = WordAt(m_nDataPos + kImageTopAt);
+        info.m_nWidth = WordAt(m_nDataPos + kImageWidthAt);
+        info.m_nHeight = WordAt(m_nDataPos + kImageHeightAt);
     }
     return SkipBlock();
 }
@@ -205,35 +247,35 @@ bool CGifBlockWalker::PassBlocksBeforeGraphic()
 
 int CGifBlockWalker::ScreenDescFlag(int selector) const
 {
-    const int packed = m_pScreenDesc ? m_pScreenDesc[4] : 0;
+    const int packed = m_pScreenDesc ? m_pScreenDesc[kScreenPackedAt] : 0;
     switch (selector) {
-    case 0: return (packed >> 7) & 1;
-    case 1: return ((packed >> 4) & 7) + 1;
-    case 2: return (packed >> 3) & 1;
-    case 3: return packed & 7;
+    case kGlobalTableFlag: return Bits(packed, 7, 1);
+    case kColourResolution: return Bits(packed, 4, 3) + 1;
+    case kScreenSortFlag: return Bits(packed, 3, 1);
+    case kGlobalTableBits: return Bits(packed, 0, 3);
     default: return packed;
     }
 }
 
 int CGifBlockWalker::ImageDescFlag(int selector) const
 {
-    const int packed = ByteAt(m_nDataPos + 9);
+    const int packed = ByteAt(m_nDataPos + kImagePackedAt);
     switch (selector) {
-    case 0: return (packed >> 7) & 1;
-    case 1: return (packed >> 6) & 1;
-    case 2: return (packed >> 5) & 1;
-    case 3: return packed & 7;
+    case kLocalTableFlag: return Bits(packed, 7, 1);
+    case kInterlaceFlag: return Bits(packed, 6, 1);
+    case kImageSortFlag: return Bits(packed, 5, 1);
+    case kLocalTableBits: return Bits(packed, 0, 3);
     default: return packed;
     }
 }
 
 int CGifBlockWalker::ControlExtFlag(int selector) const
 {
-    const int packed = ByteAt(m_nDataPos + 3);
+    const int packed = ByteAt(m_nDataPos + kControlPackedAt);
     switch (selector) {
-    case 0: return (packed >> 2) & 7;
-    case 1: return (packed >> 1) & 1;
-    case 2: return packed & 1;
+    case kDisposalMethod: return Bits(packed, 2, 3);
+    case kUserInputFlag: return Bits(packed, 1, 1);
+    case kTransparentFlag: return Bits(packed, 0, 1);
     default: return packed;
     }
 }
@@ -242,12 +284,12 @@ int CGifBlockWalker::ControlExtFlag(int selector) const
 int CGifBlockWalker::FixedLength(GifBlockKind kind) const
 {
     switch (kind) {
-    case GifBlockKind::ApplicationExt: return 14;
-    case GifBlockKind::CommentExt: return 2;
-    case GifBlockKind::ControlExt: return 8;
-    case GifBlockKind::PlainTextExt: return 15;
-    case GifBlockKind::Image: return 11 + LocalTableSize(); // descriptor, table, LZW code size
-    case GifBlockKind::Trailer: return 1;
+    case GifBlockKind::ApplicationExt: return kApplicationFixed;
+    case GifBlockKind::CommentExt: return kCommentFixed;
+    case GifBlockKind::ControlExt: return kControlLength;
+    case GifBlockKind::PlainTextExt: return kPlainTextFixed;
+    case GifBlockKind::Image: return kImageFixed + LocalTableSize();
+    case GifBlockKind::Trailer: return kTrailerLength;
     case GifBlockKind::Unknown: break;
     }
     return 0;
@@ -273,7 +315,7 @@ int CGifBlockWalker::WordAt(int position) const
 
 int CGifBlockWalker::LocalTableSize() const
 {
-    return ImageDescFlag(0) * 3 * (1 << (ImageDescFlag(3) + 1));
+    return ImageDescFlag(kLocalTableFlag) * ColourTableBytes(ImageDescFlag(kLocalTableBits));
 }
 
 } // namespace picture

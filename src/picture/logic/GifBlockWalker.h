@@ -36,6 +36,11 @@ public:
     // only, so a plain text frame keeps what the caller's record held.
     std::vector<std::uint8_t> ExtractNextFrame(GifFrameInfo& info);
 
+    // Selectors of the packed-field readers; any other selector gives the whole byte.
+    enum ScreenDescField { kGlobalTableFlag = 0, kColourResolution = 1, kScreenSortFlag = 2, kGlobalTableBits = 3 };
+    enum ImageDescField { kLocalTableFlag = 0, kInterlaceFlag = 1, kImageSortFlag = 2, kLocalTableBits = 3 };
+    enum ControlExtField { kDisposalMethod = 0, kUserInputFlag = 1, kTransparentFlag = 2 };
+
     int ScreenDescFlag(int selector) const;
     int ImageDescFlag(int selector) const;
     int ControlExtFlag(int selector) const;

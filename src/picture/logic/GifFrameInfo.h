@@ -15,6 +15,9 @@ struct GifFrameInfo {
     std::uint32_t m_nDisposal = 0; // 0 to 7; 0 without a control extension
 
     static constexpr std::uint32_t kNoDelay = 0xFFFFFFFF;
+    // The disposal methods that undo a frame; the others leave it in place.
+    static constexpr std::uint32_t kDisposeToBackground = 2;
+    static constexpr std::uint32_t kDisposeToPrevious = 3;
 };
 
 } // namespace picture
