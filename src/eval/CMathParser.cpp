@@ -70,11 +70,12 @@ bool CMathParser::FindVariable(std::string_view strName, double* pdValue) const
 }
 
 // The whole identifier, upper-cased, must equal the keyword: "SQRT" is never "SQR" and "T".
+// The keyword is one of the evaluator's own constants, which end in a NUL.
 bool CMathParser::MatchKeyword(std::string_view strIdentifier, std::string_view strKeyword)
 {
     if (strIdentifier != strKeyword)
         return false;
-    m_token.strText = strKeyword;
+    m_token.strText = strKeyword.data();
     m_nPos = static_cast<std::uint16_t>(m_nPos + strKeyword.size());
     return true;
 }
@@ -144,8 +145,8 @@ int CMathParser::ScanIdentifier()
         char upper[kLongestKeyword];
         std::transform(identifier.begin(), identifier.end(), upper, eval::ToUpper);
         const std::string_view upperIdentifier(upper, identifier.size());
-        for (const std::string_view name : eval::kFunctionNames)
-            if (MatchKeyword(upperIdentifier, name))
+        for (m_nFunction = 0; m_nFunction < static_cast<int>(std::size(eval::kFunctionNames)); ++m_nFunction)
+            if (MatchKeyword(upperIdentifier, eval::kFunctionNames[m_nFunction]))
                 return TOKEN_FUNCTION;
         if (MatchKeyword(upperIdentifier, "MOD"))
             return TOKEN_MOD;
@@ -191,7 +192,7 @@ int CMathParser::Reduce(int nRule)
     double values[eval::kMaxRuleLength];
     for (int i = 0; i < rule.nLength; ++i)
         values[i] = right[i].dValue;
-    if (!eval::RuleValue(nRule, values, eval::FunctionIndex(right[0].strText), m_token.dValue))
+    if (!eval::RuleValue(nRule, values, right[0].strText ? eval::FunctionIndex(right[0].strText) : -1, m_token.dValue))
         m_bMathError = 1;
     m_token.nCode = static_cast<std::uint8_t>(GotoState(nRule));
     Push(m_token);
@@ -264,36 +265,36 @@ bool CMathParser::EvaluateFolded()
     m_nPos = 0;
     m_bMathError = 0;
     int nTop = 0;
-    int nState = tables.dense[0];
-    states[0] = static_cast<std::uint8_t>(nState);
     int nToken = NextToken();
+    eval::Step step{tables.dense[0], tables.action[tables.dense[0]][nToken]};
+    states[0] = step.nState;
     for (;;) {
-        const eval::Action action = tables.action[nState][nToken];
-        if (action.kind == eval::ActionKind::Shift) {
+        if (step.action.kind == eval::ActionKind::Shift) {
             if (nTop == kStackSize - 1)
                 return false;
+            const int nBelow = step.nState;
             ++nTop;
             values[nTop] = m_token.dValue;
-            functions[nTop] = static_cast<std::int8_t>(nToken == TOKEN_FUNCTION ? eval::FunctionIndex(m_token.strText) : -1);
+            functions[nTop] = static_cast<std::int8_t>(nToken == TOKEN_FUNCTION ? m_nFunction : -1);
             nToken = NextToken();
-            nState = action.nArg;
-        } else if (action.kind == eval::ActionKind::Reduce) {
-            const eval::Rule& rule = eval::RuleOf(action.nArg);
+            step = tables.afterShift[nBelow][step.action.nArg][nToken];
+        } else if (step.action.kind == eval::ActionKind::Reduce) {
+            const int nRule = step.action.nArg;
+            const eval::Rule& rule = eval::RuleOf(nRule);
             nTop -= rule.nLength - 1;  // the left side takes the place of the right side's first item
-            if (!eval::RuleValue(action.nArg, &values[nTop], functions[nTop], values[nTop]))
+            if (!eval::RuleValue(nRule, &values[nTop], functions[nTop], values[nTop]))
                 m_bMathError = 1;
-            nState = tables.next[rule.nLeft - TOKEN_COUNT][states[nTop - 1]];
-        } else if (action.kind == eval::ActionKind::Accept) {
+            step = tables.afterReduce[rule.nLeft - TOKEN_COUNT][states[nTop - 1]][nToken];
+        } else if (step.action.kind == eval::ActionKind::Accept) {
             break;
         } else {
             return false;
         }
-        nState = tables.fold[states[nTop - 1]][nState][nToken];
-        states[nTop] = static_cast<std::uint8_t>(nState);
+        states[nTop] = step.nState;
     }
     // What the table loop leaves: the bottom item and the accepted expression.
     m_nTop = nTop;
-    m_stack[nTop].nCode = tables.state[nState];
+    m_stack[nTop].nCode = tables.state[step.nState];
     m_stack[nTop].dValue = values[nTop];
     m_nError = 0;
     m_bError = m_bMathError;

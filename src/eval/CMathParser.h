@@ -65,13 +65,14 @@ private:
     int GotoState(int nRule) const;
 
     std::string_view m_strExpr;       // matched without regard to case
-    ParseItem m_token;                // the lookahead's value or keyword; a reduction's result
+    ParseItem m_token{};              // the lookahead's value or keyword; a reduction's result
     int m_bMathError = 0;             // a computation was refused, or "!" met
-    std::array<ParseItem, kStackSize> m_stack;
+    std::array<ParseItem, kStackSize> m_stack;  // items beyond m_nTop hold nothing
     int m_nTop = -1;                  // -1 while the stack is empty
     int m_nError = 0;                 // a SyntaxError code, 0 for none
     std::uint16_t m_nTokenLen = 0;    // the last token's length
     int m_nTokenType = 0;             // the lookahead's TokenCode
+    int m_nFunction = 0;              // a function-name token's index in kFunctionNames
     VariableList m_varList;           // in the order added
     std::uint16_t m_nPos = 0;         // the next character to read
 

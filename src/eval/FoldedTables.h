@@ -4,8 +4,9 @@
 // - the states the tables reach are numbered densely, plus one dead state whose
 //   row has no action (the fast loop then leaves the text to the table loop);
 // - every chain of one-symbol reductions (P → operand, U → P, G → U, F → G,
-//   T → F, E → T) only relabels the item on top, so it is folded into one look-up
-//   from the state below, the state on top and the lookahead.
+//   T → F, E → T) only relabels the item on top, so it is folded, together with
+//   the GOTO before it and the ACTION after it, into one look-up from the state
+//   below, the state pushed (or the left side reduced to) and the lookahead.
 
 #include "eval/ParseTables.h"
 
@@ -40,18 +41,6 @@ constexpr int CountReachedStates()
 constexpr int kFoldedStateCount = CountReachedStates() + 1;
 constexpr std::uint8_t kDeadState = kFoldedStateCount - 1;
 
-struct FoldedTables {
-    std::array<std::uint8_t, kStateCount> dense{};  // kDeadState for a state never reached
-    std::array<std::uint8_t, kFoldedStateCount> state{};  // the tables' number of each dense state
-    // ACTION with shift targets in dense numbers; rule numbers and error codes as they are.
-    std::array<std::array<Action, TOKEN_COUNT>, kFoldedStateCount> action{};
-    // GOTO in dense numbers, by left side and the state below.
-    std::array<std::array<std::uint8_t, kFoldedStateCount>, kNonTerminalCount> next{};
-    // The state on top once the one-symbol reductions that the lookahead calls for are
-    // done, by the state below, the state on top and the lookahead.
-    std::array<std::array<std::array<std::uint8_t, TOKEN_COUNT>, kFoldedStateCount>, kFoldedStateCount> fold{};
-};
-
 constexpr bool IsChainReduction(const Action& action)
 {
     return action.kind == ActionKind::Reduce && RuleOf(action.nArg).nLength == 1;
@@ -61,13 +50,29 @@ constexpr bool IsChainReduction(const Action& action)
 // a GOTO entry is missing (no text gets there).
 constexpr int FoldChain(int nBelow, int nTop, int nToken)
 {
-    for (int nSteps = 0; nSteps < kStateCount && IsChainReduction(kAction[nTop][nToken]); ++nSteps) {
+    for (int nSteps = 0; nSteps < kStateCount && nTop != kNoState && IsChainReduction(kAction[nTop][nToken]); ++nSteps)
         nTop = GotoOf(RuleOf(kAction[nTop][nToken].nArg).nLeft, nBelow);
-        if (nTop == kNoState)
-            break;
-    }
     return nTop;
 }
+
+// The state to push, in dense numbers, and the action it then takes on the lookahead.
+struct Step {
+    std::uint8_t nState = kDeadState;
+    Action action;
+};
+
+using StepsByToken = std::array<Step, TOKEN_COUNT>;
+
+struct FoldedTables {
+    std::array<std::uint8_t, kStateCount> dense{};  // kDeadState for a state never reached
+    std::array<std::uint8_t, kFoldedStateCount> state{};  // the tables' number of each dense state
+    // ACTION with shift targets in dense numbers; rule numbers and error codes as they are.
+    std::array<std::array<Action, TOKEN_COUNT>, kFoldedStateCount> action{};
+    // After a shift: by the state below, the state shifted to and the next lookahead.
+    std::array<std::array<StepsByToken, kFoldedStateCount>, kFoldedStateCount> afterShift{};
+    // After a reduction: by the rule's left side, the state below and the lookahead.
+    std::array<std::array<StepsByToken, kFoldedStateCount>, kNonTerminalCount> afterReduce{};
+};
 
 constexpr FoldedTables BuildFoldedTables()
 {
@@ -93,31 +98,37 @@ constexpr FoldedTables BuildFoldedTables()
                 action.nArg = dense(action.nArg);
             tables.action[d][t] = action;
         }
-        for (int n = 0; n < kNonTerminalCount; ++n)
-            tables.next[n][d] = dense(kGoto[n][tables.state[d]]);
     }
-    for (auto& row : tables.next)
-        row[kDeadState] = kDeadState;
-    for (int b = 0; b < kFoldedStateCount; ++b)
-        for (int d = 0; d < kFoldedStateCount; ++d)
-            for (int t = 0; t < TOKEN_COUNT; ++t)
-                tables.fold[b][d][t] = b == kDeadState || d == kDeadState
-                                           ? kDeadState
-                                           : dense(FoldChain(tables.state[b], tables.state[d], t));
+    // From the state below and the state just pushed (tables' numbers), the lookahead.
+    const auto step = [&](int nBelow, int nTop, int nToken) {
+        const std::uint8_t nState = dense(FoldChain(nBelow, nTop, nToken));
+        return Step{nState, tables.action[nState][nToken]};
+    };
+    for (int b = 0; b < kDeadState; ++b) {
+        const int nBelow = tables.state[b];
+        for (int t = 0; t < TOKEN_COUNT; ++t) {
+            for (int d = 0; d < kDeadState; ++d)
+                tables.afterShift[b][d][t] = step(nBelow, tables.state[d], t);
+            for (int n = 0; n < kNonTerminalCount; ++n)
+                tables.afterReduce[n][b][t] = step(nBelow, kGoto[n][nBelow], t);
+        }
+    }
     return tables;
 }
 inline constexpr FoldedTables kFolded = BuildFoldedTables();
 
-// A folded state never asks for a one-symbol reduction on the lookahead it was folded for.
-constexpr bool FoldsEndOnOtherActions()
+// Every step ends on a state that does not ask for a one-symbol reduction.
+template <class Planes>
+constexpr bool StepsEndOnOtherActions(const Planes& planes)
 {
-    for (const auto& plane : kFolded.fold)
-        for (const auto& row : plane)
-            for (int t = 0; t < TOKEN_COUNT; ++t)
-                if (IsChainReduction(kFolded.action[row[t]][t]))
+    for (const auto& plane : planes)
+        for (const StepsByToken& row : plane)
+            for (const Step& step : row)
+                if (IsChainReduction(step.action))
                     return false;
     return true;
 }
-static_assert(FoldsEndOnOtherActions(), "a chain of one-symbol reductions is longer than the states");
+static_assert(StepsEndOnOtherActions(kFolded.afterShift) && StepsEndOnOtherActions(kFolded.afterReduce),
+              "a chain of one-symbol reductions is longer than the states");
 
 } // namespace eval

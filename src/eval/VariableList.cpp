@@ -8,7 +8,9 @@ void VariableList::Add(double dValue, std::string_view strName)
 {
     ParseVar& var = m_nInline < kInline ? m_inline[m_nInline++] : m_more.emplace_back();
     var.dValue = dValue;
-    std::copy_n(strName.begin(), std::min<std::size_t>(strName.size(), kMaxVariableName), var.szName);
+    const std::size_t nLength = std::min<std::size_t>(strName.size(), kMaxVariableName);
+    std::copy_n(strName.begin(), nLength, var.szName);
+    var.szName[nLength] = '\0';
 }
 
 const ParseVar* VariableList::Find(std::string_view strName) const
