@@ -1,10 +1,12 @@
 #pragma once
-// Read access to the evaluator's tokenizer and parser state for the tests.
+// Read access to the evaluator's tokenizer and parser state for the tests and
+// the fuzz targets.
 
 #include "eval/CMathParser.h"
 
 struct CMathParserProbe {
     static int NextToken(CMathParser& parser) { return parser.NextToken(); }
+    static void EvaluateByTables(CMathParser& parser) { parser.EvaluateByTables(); }
     static int Pos(const CMathParser& parser) { return parser.m_nPos; }
     static int TokenLen(const CMathParser& parser) { return parser.m_nTokenLen; }
     static const ParseItem& Token(const CMathParser& parser) { return parser.m_token; }
