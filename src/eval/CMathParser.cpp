@@ -73,7 +73,7 @@ bool CMathParser::FindVariable(std::string_view strName, double* pdValue) const
 // The keyword is one of the evaluator's own constants, which end in a NUL.
 bool CMathParser::MatchKeyword(std::string_view strIdentifier, std::string_view strKeyword)
 {
-    if (strIdentifier != strKeyword)
+    if (strIdentifier[0] != strKeyword[0] || strIdentifier != strKeyword)
         return false;
     m_token.strText = strKeyword.data();
     m_nPos = static_cast<std::uint16_t>(m_nPos + strKeyword.size());

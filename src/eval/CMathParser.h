@@ -54,7 +54,8 @@ private:
     // The same tables folded (FoldedTables.h) on a stack of bare states and values,
     // for a text that is accepted; false, with the outcome not yet set, for any
     // other text. fuzz/eval proves it gives the table loop's outcome.
-    bool EvaluateFolded();
+    // Flattened: the tokenizer runs inside the loop, without calls.
+    [[gnu::flatten]] bool EvaluateFolded();
 
     void Push(const ParseItem& item);
     const ParseItem* Pop(int nCount);

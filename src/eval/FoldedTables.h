@@ -55,13 +55,17 @@ constexpr int FoldChain(int nBelow, int nTop, int nToken)
     return nTop;
 }
 
-// The state to push, in dense numbers, and the action it then takes on the lookahead.
-struct Step {
+// The state to push, in dense numbers, and the action it then takes on the
+// lookahead; four bytes, so that a step is found by shifts.
+struct alignas(4) Step {
     std::uint8_t nState = kDeadState;
     Action action;
 };
 
-using StepsByToken = std::array<Step, TOKEN_COUNT>;
+// Rows padded to a power of two, so that a step is found without a multiplication.
+constexpr int kTokenStride = 16;
+static_assert(kTokenStride >= TOKEN_COUNT);
+using StepsByToken = std::array<Step, kTokenStride>;
 
 struct FoldedTables {
     std::array<std::uint8_t, kStateCount> dense{};  // kDeadState for a state never reached

@@ -4,6 +4,20 @@
 
 #include <algorithm>
 
+namespace {
+
+// Without measuring the stored name first: it ends in a NUL.
+bool HasName(const ParseVar& var, std::string_view strName)
+{
+    std::size_t i = 0;
+    for (; i < strName.size(); ++i)
+        if (var.szName[i] == '\0' || eval::ToUpper(var.szName[i]) != eval::ToUpper(strName[i]))
+            return false;
+    return var.szName[i] == '\0';
+}
+
+} // namespace
+
 void VariableList::Add(double dValue, std::string_view strName)
 {
     ParseVar& var = m_nInline < kInline ? m_inline[m_nInline++] : m_more.emplace_back();
@@ -16,10 +30,10 @@ void VariableList::Add(double dValue, std::string_view strName)
 const ParseVar* VariableList::Find(std::string_view strName) const
 {
     for (int i = 0; i < m_nInline; ++i)
-        if (eval::EqualsIgnoringCase(m_inline[i].szName, strName))
+        if (HasName(m_inline[i], strName))
             return &m_inline[i];
     for (const ParseVar& var : m_more)
-        if (eval::EqualsIgnoringCase(var.szName, strName))
+        if (HasName(var, strName))
             return &var;
     return nullptr;
 }
