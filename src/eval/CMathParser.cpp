@@ -266,10 +266,10 @@ bool CMathParser::EvaluateFolded()
     m_bMathError = 0;
     int nTop = 0;
     int nToken = NextToken();
-    eval::Step step{tables.dense[0], tables.action[tables.dense[0]][nToken]};
-    states[0] = step.nState;
+    eval::Step step = tables.start[nToken];
+    states[0] = step.nState;  // the bottom state
     for (;;) {
-        if (step.action.kind == eval::ActionKind::Shift) {
+        if (step.kind == eval::ActionKind::Shift) {
             if (nTop == kStackSize - 1)
                 return false;
             const int nBelow = step.nState;
@@ -277,15 +277,13 @@ bool CMathParser::EvaluateFolded()
             values[nTop] = m_token.dValue;
             functions[nTop] = static_cast<std::int8_t>(nToken == TOKEN_FUNCTION ? m_nFunction : -1);
             nToken = NextToken();
-            step = tables.afterShift[nBelow][step.action.nArg][nToken];
-        } else if (step.action.kind == eval::ActionKind::Reduce) {
-            const int nRule = step.action.nArg;
-            const eval::Rule& rule = eval::RuleOf(nRule);
-            nTop -= rule.nLength - 1;  // the left side takes the place of the right side's first item
-            if (!eval::RuleValue(nRule, &values[nTop], functions[nTop], values[nTop]))
+            step = tables.afterShift[nBelow][step.nArg][nToken];
+        } else if (step.kind == eval::ActionKind::Reduce) {
+            nTop -= step.nPop;  // the left side takes the place of the right side's first item
+            if (!eval::RuleValue(step.nArg, &values[nTop], functions[nTop], values[nTop]))
                 m_bMathError = 1;
-            step = tables.afterReduce[rule.nLeft - TOKEN_COUNT][states[nTop - 1]][nToken];
-        } else if (step.action.kind == eval::ActionKind::Accept) {
+            step = tables.afterReduce[step.nLeft][states[nTop - 1]][nToken];
+        } else if (step.kind == eval::ActionKind::Accept) {
             break;
         } else {
             return false;

@@ -56,10 +56,14 @@ constexpr int FoldChain(int nBelow, int nTop, int nToken)
 }
 
 // The state to push, in dense numbers, and the action it then takes on the
-// lookahead; four bytes, so that a step is found by shifts.
+// lookahead, with a reduction's shape at hand; four bytes, so that a step is
+// found by shifts.
 struct alignas(4) Step {
     std::uint8_t nState = kDeadState;
-    Action action;
+    ActionKind kind = ActionKind::None;
+    std::uint8_t nArg = 0;        // the dense state to shift to, the rule to reduce by or the error code
+    std::uint8_t nPop : 4 = 0;    // a reduction's right side length less one
+    std::uint8_t nLeft : 4 = 0;   // a reduction's left side less TOKEN_COUNT
 };
 
 // Rows padded to a power of two, so that a step is found without a multiplication.
@@ -68,10 +72,8 @@ static_assert(kTokenStride >= TOKEN_COUNT);
 using StepsByToken = std::array<Step, kTokenStride>;
 
 struct FoldedTables {
-    std::array<std::uint8_t, kStateCount> dense{};  // kDeadState for a state never reached
     std::array<std::uint8_t, kFoldedStateCount> state{};  // the tables' number of each dense state
-    // ACTION with shift targets in dense numbers; rule numbers and error codes as they are.
-    std::array<std::array<Action, TOKEN_COUNT>, kFoldedStateCount> action{};
+    StepsByToken start{};  // from the bottom state, by the first lookahead
     // After a shift: by the state below, the state shifted to and the next lookahead.
     std::array<std::array<StepsByToken, kFoldedStateCount>, kFoldedStateCount> afterShift{};
     // After a reduction: by the rule's left side, the state below and the lookahead.
@@ -82,40 +84,50 @@ constexpr FoldedTables BuildFoldedTables()
 {
     FoldedTables tables{};
     const auto reached = ReachedStates();
-    tables.dense.fill(kDeadState);
+    std::array<std::uint8_t, kStateCount> denseOf{};
+    denseOf.fill(kDeadState);
     tables.state.fill(kNoState);
     int nDense = 0;
     for (int s = 0; s < kStateCount; ++s) {
         if (!reached[s])
             continue;
-        tables.dense[s] = static_cast<std::uint8_t>(nDense);
+        denseOf[s] = static_cast<std::uint8_t>(nDense);
         tables.state[nDense] = static_cast<std::uint8_t>(s);
         ++nDense;
     }
-    const auto dense = [&tables](int nState) {
-        return nState == kNoState ? kDeadState : tables.dense[nState];
+    const auto dense = [&denseOf](int nState) {
+        return nState == kNoState ? kDeadState : denseOf[nState];
     };
-    for (int d = 0; d < kDeadState; ++d) {
-        for (int t = 0; t < TOKEN_COUNT; ++t) {
-            Action action = kAction[tables.state[d]][t];
-            if (action.kind == ActionKind::Shift)
-                action.nArg = dense(action.nArg);
-            tables.action[d][t] = action;
-        }
-    }
-    // From the state below and the state just pushed (tables' numbers), the lookahead.
+    // The state nTop pushed over nBelow (tables' numbers), folded for the lookahead.
     const auto step = [&](int nBelow, int nTop, int nToken) {
-        const std::uint8_t nState = dense(FoldChain(nBelow, nTop, nToken));
-        return Step{nState, tables.action[nState][nToken]};
+        const int nFolded = nBelow == kNoState ? kNoState : FoldChain(nBelow, nTop, nToken);
+        Step result{.nState = dense(nFolded)};
+        if (nFolded == kNoState)
+            return result;
+        const Action action = kAction[nFolded][nToken];
+        result.kind = action.kind;
+        result.nArg = action.kind == ActionKind::Shift ? dense(action.nArg) : action.nArg;
+        if (action.kind == ActionKind::Reduce) {
+            result.nPop = static_cast<std::uint8_t>(RuleOf(action.nArg).nLength - 1);
+            result.nLeft = static_cast<std::uint8_t>(RuleOf(action.nArg).nLeft - TOKEN_COUNT);
+        }
+        return result;
     };
+    for (int t = 0; t < TOKEN_COUNT; ++t)
+        tables.start[t] = step(0, 0, t);
+    // Only the pairs a shift makes are filled; the others stay dead, which keeps
+    // the work within what compilers evaluate at compile time.
     for (int b = 0; b < kDeadState; ++b) {
         const int nBelow = tables.state[b];
-        for (int t = 0; t < TOKEN_COUNT; ++t) {
-            for (int d = 0; d < kDeadState; ++d)
-                tables.afterShift[b][d][t] = step(nBelow, tables.state[d], t);
-            for (int n = 0; n < kNonTerminalCount; ++n)
-                tables.afterReduce[n][b][t] = step(nBelow, kGoto[n][nBelow], t);
+        for (const Action& shift : kAction[nBelow]) {
+            if (shift.kind != ActionKind::Shift)
+                continue;
+            for (int t = 0; t < TOKEN_COUNT; ++t)
+                tables.afterShift[b][dense(shift.nArg)][t] = step(nBelow, shift.nArg, t);
         }
+        for (int n = 0; n < kNonTerminalCount; ++n)
+            for (int t = 0; t < TOKEN_COUNT; ++t)
+                tables.afterReduce[n][b][t] = step(nBelow, kGoto[n][nBelow], t);
     }
     return tables;
 }
@@ -128,7 +140,7 @@ constexpr bool StepsEndOnOtherActions(const Planes& planes)
     for (const auto& plane : planes)
         for (const StepsByToken& row : plane)
             for (const Step& step : row)
-                if (IsChainReduction(step.action))
+                if (step.kind == ActionKind::Reduce && step.nPop == 0)
                     return false;
     return true;
 }
