@@ -11,11 +11,23 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
 constexpr std::size_t kMaxTextLength = 65535;  // positions and token lengths are 16-bit
-constexpr std::size_t kLongestKeyword = 5;     // "ROUND", "TRUNC"
+constexpr std::string_view kModKeyword = "MOD";
+
+// The shortest and the longest keyword: no identifier outside is one.
+constexpr std::pair<std::size_t, std::size_t> KeywordLengths()
+{
+    std::pair<std::size_t, std::size_t> lengths{kModKeyword.size(), kModKeyword.size()};
+    for (const std::string_view name : eval::kFunctionNames)
+        lengths = {std::min(lengths.first, name.size()), std::max(lengths.second, name.size())};
+    return lengths;
+}
+constexpr std::size_t kShortestKeyword = KeywordLengths().first;
+constexpr std::size_t kLongestKeyword = KeywordLengths().second;
 
 // What a character begins: an operator's own TokenCode, TOKEN_BANG, TOKEN_ERROR,
 // or one of these two.
@@ -141,14 +153,14 @@ int CMathParser::ScanIdentifier()
     while (nEnd < m_strExpr.size() && IsIdentifierChar(m_strExpr[nEnd]))
         ++nEnd;
     const std::string_view identifier = m_strExpr.substr(m_nPos, nEnd - m_nPos);
-    if (identifier.size() <= kLongestKeyword) {
+    if (identifier.size() >= kShortestKeyword && identifier.size() <= kLongestKeyword) {
         char upper[kLongestKeyword];
         std::transform(identifier.begin(), identifier.end(), upper, eval::ToUpper);
         const std::string_view upperIdentifier(upper, identifier.size());
         for (m_nFunction = 0; m_nFunction < static_cast<int>(std::size(eval::kFunctionNames)); ++m_nFunction)
             if (MatchKeyword(upperIdentifier, eval::kFunctionNames[m_nFunction]))
                 return TOKEN_FUNCTION;
-        if (MatchKeyword(upperIdentifier, "MOD"))
+        if (MatchKeyword(upperIdentifier, kModKeyword))
             return TOKEN_MOD;
     }
     return ReadVariable(identifier, &m_token.dValue) ? TOKEN_OPERAND : TOKEN_ERROR;
