@@ -29,7 +29,8 @@ public:
 
     // Parses and evaluates the text; may be called again with the same outcome.
     // A text longer than 65535 characters, beyond the 16-bit positions, is a
-    // syntax error.
+    // syntax error. Runs the folded loop, and the table loop for a text that the
+    // folded loop leaves unfinished.
     void Evaluate();
 
     // The nearest integer, a tie going to the lower neighbour (2.5 → 2, -2.5 → -3).
