@@ -102,17 +102,23 @@ bool Modulo(double a, double b, double& dValue)
     return true;
 }
 
-bool ApplyFunction(std::string_view name, double v, double& dValue)
+int FunctionIndex(std::string_view name)
 {
-    for (const Function& function : kFunctions) {
-        if (function.name == name) {
-            if (!function.inDomain(v))
-                return false;
-            dValue = function.value(v);
-            return true;
-        }
-    }
-    return false;
+    for (int i = 0; i < static_cast<int>(std::size(kFunctionNames)); ++i)
+        if (kFunctionNames[i] == name)
+            return i;
+    return -1;
+}
+
+bool ApplyFunction(int nFunction, double v, double& dValue)
+{
+    if (nFunction < 0 || nFunction >= static_cast<int>(std::size(kFunctions)))
+        return false;
+    const Function& function = kFunctions[nFunction];
+    if (!function.inDomain(v))
+        return false;
+    dValue = function.value(v);
+    return true;
 }
 
 } // namespace eval

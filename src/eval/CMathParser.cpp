@@ -1,101 +1,93 @@
 #include "eval/CMathParser.h"
 
 #include "eval/Arithmetic.h"
+#include "eval/AsciiCase.h"
 #include "eval/DecimalToDouble.h"
+#include "eval/FoldedTables.h"
 #include "eval/ParseTables.h"
+#include "eval/RuleValue.h"
 #include "eval/SyntaxError.h"
 #include "eval/TokenCode.h"
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
 constexpr std::size_t kMaxTextLength = 65535;  // positions and token lengths are 16-bit
+constexpr std::string_view kModKeyword = "MOD";
 
-bool IsLetter(char c)
+// The shortest and the longest keyword: no identifier outside is one.
+constexpr std::pair<std::size_t, std::size_t> KeywordLengths()
 {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+    std::pair<std::size_t, std::size_t> lengths{kModKeyword.size(), kModKeyword.size()};
+    for (const std::string_view name : eval::kFunctionNames)
+        lengths = {std::min(lengths.first, name.size()), std::max(lengths.second, name.size())};
+    return lengths;
 }
+constexpr std::size_t kShortestKeyword = KeywordLengths().first;
+constexpr std::size_t kLongestKeyword = KeywordLengths().second;
 
-char ToUpper(char c)
+// What a character begins: an operator's own TokenCode, TOKEN_BANG, TOKEN_ERROR,
+// or one of these two.
+constexpr std::uint8_t kBeginsNumber = TOKEN_COUNT;
+constexpr std::uint8_t kBeginsIdentifier = TOKEN_COUNT + 1;
+
+// By the byte's unsigned value: every byte of 128 or more is no letter, digit or operator.
+constexpr std::array<std::uint8_t, 256> BuildCharClasses()
 {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    std::array<std::uint8_t, 256> classes{};
+    classes.fill(TOKEN_ERROR);
+    for (int c = '0'; c <= '9'; ++c)
+        classes[c] = kBeginsNumber;
+    classes['.'] = kBeginsNumber;
+    for (int c = 'A'; c <= 'Z'; ++c)
+        classes[c] = classes[c - 'A' + 'a'] = kBeginsIdentifier;
+    classes['+'] = TOKEN_PLUS;
+    classes['-'] = TOKEN_MINUS;
+    classes['*'] = TOKEN_MULTIPLY;
+    classes['/'] = TOKEN_DIVIDE;
+    classes['^'] = TOKEN_POWER;
+    classes['('] = TOKEN_LPAREN;
+    classes[')'] = TOKEN_RPAREN;
+    classes['!'] = TOKEN_BANG;
+    return classes;
 }
+constexpr auto kCharClasses = BuildCharClasses();
 
-// The code of a one-character operator, TOKEN_ERROR for any other character.
-int OperatorToken(char c)
+bool IsIdentifierChar(char c)
 {
-    switch (c) {
-    case '+': return TOKEN_PLUS;
-    case '-': return TOKEN_MINUS;
-    case '*': return TOKEN_MULTIPLY;
-    case '/': return TOKEN_DIVIDE;
-    case '^': return TOKEN_POWER;
-    case '(': return TOKEN_LPAREN;
-    case ')': return TOKEN_RPAREN;
-    default: return TOKEN_ERROR;
-    }
-}
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b)
-{
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](char x, char y) { return ToUpper(x) == ToUpper(y); });
-}
-
-// The value of a rule's left side from its right side; false, leaving dValue
-// alone, when the computation is refused.
-bool RuleValue(int nRule, const ParseItem* right, double& dValue)
-{
-    switch (nRule) {
-    case 1: dValue = right[0].dValue + right[2].dValue; return true;
-    case 2: dValue = right[0].dValue - right[2].dValue; return true;
-    case 4: dValue = right[0].dValue * right[2].dValue; return true;
-    case 5: return eval::Divide(right[0].dValue, right[2].dValue, dValue);
-    case 7: return eval::Power(right[0].dValue, right[2].dValue, dValue);
-    case 100: return eval::Modulo(right[0].dValue, right[2].dValue, dValue);
-    case 9: dValue = -right[1].dValue; return true;
-    case 14: dValue = right[1].dValue; return true;
-    case 16: return eval::ApplyFunction(right[0].strText, right[2].dValue, dValue);
-    default: dValue = right[0].dValue; return true;  // the chain rules 3, 6, 8, 10, 12 and 15
-    }
+    return kCharClasses[static_cast<unsigned char>(c)] == kBeginsIdentifier || eval::IsDecimalDigit(c) || c == '_';
 }
 
 } // namespace
 
-CMathParser::CMathParser(std::string strExpr)
-    : m_strExpr(std::move(strExpr))
+CMathParser::CMathParser(std::string_view strExpr)
+    : m_strExpr(strExpr)
 {
-    // Once here instead of at every token: keywords, the exponent letter and
-    // variable names then match without regard to case.
-    std::transform(m_strExpr.begin(), m_strExpr.end(), m_strExpr.begin(), ToUpper);
 }
 
-void CMathParser::AddVariable(double dValue, const std::string& strName)
+void CMathParser::AddVariable(double dValue, std::string_view strName)
 {
-    ParseVar& var = m_varList.emplace_back();
-    var.dValue = dValue;
-    std::copy_n(strName.begin(), std::min<std::size_t>(strName.size(), kMaxVariableName), var.szName);
+    m_varList.Add(dValue, strName);
 }
 
 bool CMathParser::FindVariable(std::string_view strName, double* pdValue) const
 {
-    for (const ParseVar& var : m_varList) {
-        if (EqualsIgnoringCase(strName, var.szName)) {
-            *pdValue = var.dValue;
-            return true;
-        }
-    }
-    return false;
+    const ParseVar* var = m_varList.Find(strName);
+    if (var)
+        *pdValue = var->dValue;
+    return var != nullptr;
 }
 
-// The whole identifier must equal the keyword: "SQRT" is never "SQR" and "T".
+// The whole identifier, upper-cased, must equal the keyword: "SQRT" is never "SQR" and "T".
+// The keyword is one of the evaluator's own constants, which end in a NUL.
 bool CMathParser::MatchKeyword(std::string_view strIdentifier, std::string_view strKeyword)
 {
-    if (strIdentifier != strKeyword)
+    if (strIdentifier[0] != strKeyword[0] || strIdentifier != strKeyword)
         return false;
-    m_token.strText = strKeyword;
+    m_token.strText = strKeyword.data();
     m_nPos = static_cast<std::uint16_t>(m_nPos + strKeyword.size());
     return true;
 }
@@ -108,30 +100,24 @@ bool CMathParser::ReadVariable(std::string_view strIdentifier, double* pdValue)
 
 int CMathParser::NextToken()
 {
-    while (m_nPos < m_strExpr.size() && m_strExpr[m_nPos] == ' ')
-        ++m_nPos;
-    m_nTokenLen = m_nPos;
-    if (m_nPos >= m_strExpr.size()) {
+    const std::size_t nLength = m_strExpr.size();
+    std::size_t nPos = m_nPos;
+    while (nPos < nLength && m_strExpr[nPos] == ' ')
+        ++nPos;
+    m_nPos = static_cast<std::uint16_t>(nPos);
+    if (nPos >= nLength) {
         m_nTokenLen = 0;
         return TOKEN_END;
     }
-    const char c = m_strExpr[m_nPos];
-    int nToken = TOKEN_ERROR;
-    if (c == '!')
-        nToken = TOKEN_BANG;
-    else if (eval::IsDecimalDigit(c) || c == '.')
+    const int nClass = kCharClasses[static_cast<unsigned char>(m_strExpr[nPos])];
+    int nToken = nClass;
+    if (nClass == kBeginsNumber)
         nToken = ScanNumber();
-    else if (IsLetter(c))
+    else if (nClass == kBeginsIdentifier)
         nToken = ScanIdentifier();
-    else {
-        nToken = OperatorToken(c);
-        if (nToken != TOKEN_ERROR)
-            ++m_nPos;
-    }
-    if (nToken == TOKEN_ERROR || nToken == TOKEN_BANG)
-        m_nTokenLen = 0;
-    else
-        m_nTokenLen = static_cast<std::uint16_t>(m_nPos - m_nTokenLen);
+    else if (nClass <= TOKEN_RPAREN)
+        ++m_nPos;
+    m_nTokenLen = nToken == TOKEN_ERROR || nToken == TOKEN_BANG ? 0 : static_cast<std::uint16_t>(m_nPos - nPos);
     return nToken;
 }
 
@@ -148,14 +134,14 @@ int CMathParser::ScanNumber()
     }
     if (i == nStart + 1 && m_strExpr[nStart] == '.')
         return TOKEN_ERROR;
-    if (i < nLength && m_strExpr[i] == 'E') {
+    if (i < nLength && eval::ToUpper(m_strExpr[i]) == 'E') {
         ++i;
         if (i < nLength && (m_strExpr[i] == '+' || m_strExpr[i] == '-'))
             ++i;
         for (int nDigits = 0; nDigits < 4 && i < nLength && eval::IsDecimalDigit(m_strExpr[i]); ++nDigits)
             ++i;
     }
-    m_token.dValue = eval::DecimalToDouble(std::string_view(m_strExpr).substr(nStart, i - nStart));
+    m_token.dValue = eval::DecimalToDouble(m_strExpr.substr(nStart, i - nStart));
     m_nPos = static_cast<std::uint16_t>(i);
     return TOKEN_OPERAND;
 }
@@ -164,15 +150,19 @@ int CMathParser::ScanNumber()
 int CMathParser::ScanIdentifier()
 {
     std::size_t nEnd = m_nPos;
-    while (nEnd < m_strExpr.size()
-           && (IsLetter(m_strExpr[nEnd]) || eval::IsDecimalDigit(m_strExpr[nEnd]) || m_strExpr[nEnd] == '_'))
+    while (nEnd < m_strExpr.size() && IsIdentifierChar(m_strExpr[nEnd]))
         ++nEnd;
-    const std::string_view identifier = std::string_view(m_strExpr).substr(m_nPos, nEnd - m_nPos);
-    for (const std::string_view name : eval::kFunctionNames)
-        if (MatchKeyword(identifier, name))
-            return TOKEN_FUNCTION;
-    if (MatchKeyword(identifier, "MOD"))
-        return TOKEN_MOD;
+    const std::string_view identifier = m_strExpr.substr(m_nPos, nEnd - m_nPos);
+    if (identifier.size() >= kShortestKeyword && identifier.size() <= kLongestKeyword) {
+        char upper[kLongestKeyword];
+        std::transform(identifier.begin(), identifier.end(), upper, eval::ToUpper);
+        const std::string_view upperIdentifier(upper, identifier.size());
+        for (m_nFunction = 0; m_nFunction < static_cast<int>(std::size(eval::kFunctionNames)); ++m_nFunction)
+            if (MatchKeyword(upperIdentifier, eval::kFunctionNames[m_nFunction]))
+                return TOKEN_FUNCTION;
+        if (MatchKeyword(upperIdentifier, kModKeyword))
+            return TOKEN_MOD;
+    }
     return ReadVariable(identifier, &m_token.dValue) ? TOKEN_OPERAND : TOKEN_ERROR;
 }
 
@@ -209,8 +199,12 @@ void CMathParser::Shift(int nState)
 // result will be 0.
 int CMathParser::Reduce(int nRule)
 {
-    const ParseItem* right = Pop(eval::RuleOf(nRule).nLength);
-    if (!RuleValue(nRule, right, m_token.dValue))
+    const eval::Rule& rule = eval::RuleOf(nRule);
+    const ParseItem* right = Pop(rule.nLength);
+    double values[eval::kMaxRuleLength];
+    for (int i = 0; i < rule.nLength; ++i)
+        values[i] = right[i].dValue;
+    if (!eval::RuleValue(nRule, values, right[0].strText ? eval::FunctionIndex(right[0].strText) : -1, m_token.dValue))
         m_bMathError = 1;
     m_token.nCode = static_cast<std::uint8_t>(GotoState(nRule));
     Push(m_token);
@@ -222,7 +216,7 @@ int CMathParser::GotoState(int nRule) const
     return eval::GotoOf(eval::RuleOf(nRule).nLeft, m_stack[m_nTop].nCode);
 }
 
-void CMathParser::Evaluate()
+void CMathParser::EvaluateByTables()
 {
     m_nPos = 0;
     m_nTop = -1;
@@ -268,6 +262,60 @@ void CMathParser::Evaluate()
     } else {
         m_dResult = m_stack[m_nTop].dValue;
     }
+}
+
+// Shifts and reductions as in EvaluateByTables, with the one-symbol reductions
+// folded away; a refused computation, as there, only marks the math error.
+bool CMathParser::EvaluateFolded()
+{
+    if (m_strExpr.size() > kMaxTextLength)
+        return false;
+    const eval::FoldedTables& tables = eval::kFolded;
+    std::uint8_t states[kStackSize];
+    double values[kStackSize];
+    std::int8_t functions[kStackSize];  // for a function-name item, its index
+    m_nPos = 0;
+    m_bMathError = 0;
+    int nTop = 0;
+    int nToken = NextToken();
+    eval::Step step = tables.start[nToken];
+    states[0] = step.nState;  // the bottom state
+    for (;;) {
+        if (step.kind == eval::ActionKind::Shift) {
+            if (nTop == kStackSize - 1)
+                return false;
+            const int nBelow = step.nState;
+            ++nTop;
+            values[nTop] = m_token.dValue;
+            functions[nTop] = static_cast<std::int8_t>(nToken == TOKEN_FUNCTION ? m_nFunction : -1);
+            nToken = NextToken();
+            step = tables.afterShift[nBelow][step.nArg][nToken];
+        } else if (step.kind == eval::ActionKind::Reduce) {
+            nTop -= step.nPop;  // the left side takes the place of the right side's first item
+            if (!eval::RuleValue(step.nArg, &values[nTop], functions[nTop], values[nTop]))
+                m_bMathError = 1;
+            step = tables.afterReduce[step.nLeft][states[nTop - 1]][nToken];
+        } else if (step.kind == eval::ActionKind::Accept) {
+            break;
+        } else {
+            return false;
+        }
+        states[nTop] = step.nState;
+    }
+    // What the table loop leaves: the bottom item and the accepted expression.
+    m_nTop = nTop;
+    m_stack[nTop].nCode = tables.state[step.nState];
+    m_stack[nTop].dValue = values[nTop];
+    m_nError = 0;
+    m_bError = m_bMathError;
+    m_dResult = m_bMathError ? 0 : values[nTop];
+    return true;
+}
+
+void CMathParser::Evaluate()
+{
+    if (!EvaluateFolded())
+        EvaluateByTables();
 }
 
 int CMathParser::RoundToInt(double v)

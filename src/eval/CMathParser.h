@@ -5,25 +5,32 @@
 // m_bError. On any failure m_bError is 1 and m_dResult exactly 0; nothing is thrown.
 
 #include "eval/ParseItem.h"
-#include "eval/ParseVar.h"
+#include "eval/VariableList.h"
 
 #include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
+#include <type_traits>
 
 class CMathParser {
 public:
-    explicit CMathParser(std::string strExpr);
+    // The object views the text, which must outlive it: a caller keeps its formula
+    // text for the evaluation, so that nothing is copied or allocated per point.
+    explicit CMathParser(std::string_view strExpr);
+    // A temporary string would be gone before Evaluate reads it.
+    template <class Text>
+        requires std::is_same_v<Text, std::string>
+    CMathParser(Text&&) = delete;
 
     // Appends a variable; a name already added keeps its first value. Names are
     // matched without regard to case and cut to kMaxVariableName characters.
-    void AddVariable(double dValue, const std::string& strName);
+    void AddVariable(double dValue, std::string_view strName);
 
     // Parses and evaluates the text; may be called again with the same outcome.
     // A text longer than 65535 characters, beyond the 16-bit positions, is a
-    // syntax error.
+    // syntax error. Runs the folded loop, and the table loop for a text that the
+    // folded loop leaves unfinished.
     void Evaluate();
 
     // The nearest integer, a tie going to the lower neighbour (2.5 → 2, -2.5 → -3).
@@ -42,23 +49,33 @@ private:
     int ScanNumber();
     int ScanIdentifier();
 
+    // The table loop: one ACTION and one stack push per shift and per reduction.
+    // Every text's outcome is defined by it.
+    void EvaluateByTables();
+    // The same tables folded (FoldedTables.h) on a stack of bare states and values,
+    // for a text that is accepted; false, with the outcome not yet set, for any
+    // other text. fuzz/eval proves it gives the table loop's outcome.
+    // Flattened: the tokenizer runs inside the loop, without calls.
+    [[gnu::flatten]] bool EvaluateFolded();
+
     void Push(const ParseItem& item);
     const ParseItem* Pop(int nCount);
-    // Inline, and defined before Evaluate, their one caller, so that the parse
-    // loop runs without calls.
+    // Inline, and defined before EvaluateByTables, their one caller, so that the
+    // parse loop runs without calls.
     inline void Shift(int nState);
     inline int Reduce(int nRule);  // gives the state pushed
     int GotoState(int nRule) const;
 
-    std::string m_strExpr;            // upper-cased at construction
-    ParseItem m_token;                // the lookahead's value or keyword; a reduction's result
+    std::string_view m_strExpr;       // matched without regard to case
+    ParseItem m_token{};              // the lookahead's value or keyword; a reduction's result
     int m_bMathError = 0;             // a computation was refused, or "!" met
-    std::array<ParseItem, kStackSize> m_stack;
+    std::array<ParseItem, kStackSize> m_stack;  // items beyond m_nTop hold nothing
     int m_nTop = -1;                  // -1 while the stack is empty
     int m_nError = 0;                 // a SyntaxError code, 0 for none
-    std::uint16_t m_nTokenLen = 0;    // the last token's length; its start while it is scanned
+    std::uint16_t m_nTokenLen = 0;    // the last token's length
     int m_nTokenType = 0;             // the lookahead's TokenCode
-    std::vector<ParseVar> m_varList;  // in the order added
+    int m_nFunction = 0;              // a function-name token's index in kFunctionNames
+    VariableList m_varList;           // in the order added
     std::uint16_t m_nPos = 0;         // the next character to read
 
 public:

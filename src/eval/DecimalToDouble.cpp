@@ -40,7 +40,7 @@ int Magnitude(std::string_view text)
 // division rounds correctly. Gives false for any other text.
 bool ConvertShort(std::string_view text, double& value)
 {
-    constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+    static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
                                   1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     constexpr int kMaxPower = 22;
     constexpr int kMaxDigits = 15;

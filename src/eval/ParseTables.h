@@ -1,7 +1,33 @@
 #pragma once
 // The evaluator's grammar and its shift-reduce tables. Rule and state numbers are
 // the parser's own: there are no rules 11 and 13 and no states 7, 18 and 26.
-// ParseTablesCheck.cpp proves at compile time that the tables fit the rules.
+// ParseTablesCheck.cpp proves at compile time that the tables fit the rules;
+// FoldedTables.h derives the fast loop's tables from these.
+//
+// The grammar (kRules below is the one the parser uses):
+//
+//   E → E "+" T          1   expression
+//     | E "-" T          2
+//     | T                3
+//   T → T "*" F          4   term
+//     | T "/" F          5   division: a divisor below 1e-6 in magnitude fails
+//     | F                6
+//   F → G "^" F          7   factor; power as exp(ln(G) × F): G ≤ 0 fails
+//     | F MOD F        100   remainder of the rounded operands
+//     | G                8
+//   G → "-" U            9   signed primary
+//     | U               10
+//   U → P               12   primary after an optional minus
+//   P → "(" E ")"       14   primary
+//     | operand         15   a number or a variable
+//     | function "(" E ")"  16
+//
+// What the tables make of it: a unary minus binds tightest ("-2^2" is (-2)^2) and
+// only one stands in a row ("--2" fails), but one may follow any operator or "(";
+// "^" is right-associative; MOD is left-associative and binds tighter than "*"
+// and "/", yet after the right operand of "*" or "/" it is a syntax error
+// ("2*7 MOD 3"); "*", "/", "+" and "-" are left-associative, "*" and "/" above
+// "+" and "-". A "!" where an operand belongs is a math failure.
 
 #include "eval/SyntaxError.h"
 #include "eval/TokenCode.h"
