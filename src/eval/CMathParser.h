@@ -18,9 +18,9 @@ public:
     // The object views the text, which must outlive it: a caller keeps its formula
     // text for the evaluation, so that nothing is copied or allocated per point.
     explicit CMathParser(std::string_view strExpr);
-    // A temporary string would be gone before Evaluate reads it.
+    // A temporary string, const or not, would be gone before Evaluate reads it.
     template <class Text>
-        requires std::is_same_v<Text, std::string>
+        requires std::is_same_v<std::remove_const_t<Text>, std::string>
     CMathParser(Text&&) = delete;
 
     // Appends a variable; a name already added keeps its first value. Names are

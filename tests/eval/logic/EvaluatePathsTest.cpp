@@ -8,8 +8,14 @@
 
 #include <optional>
 #include <string>
+#include <type_traits>
 
 namespace {
+
+// The parser views its text: a temporary string must not compile, a kept one must.
+static_assert(!std::is_constructible_v<CMathParser, std::string&&>);
+static_assert(!std::is_constructible_v<CMathParser, const std::string&&>);
+static_assert(std::is_constructible_v<CMathParser, const std::string&>);
 
 struct PathCase {
     std::string text;
