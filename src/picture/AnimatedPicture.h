@@ -79,7 +79,10 @@ private:
     bool FitsMemoryBound(std::int64_t nBytes) const;
     bool CreateBackBuffer(int cx, int cy);
     void AnimationThreadProc();
-    void AnimationLoop();
+    // The one frame loop of the thread and of StepAnimation: from the current frame,
+    // each frame shown, then waited for by `waitGoesOn`, which answers whether to go
+    // on to the next; a stop request ends it as well.
+    void PlayFrames(const std::function<bool(const GifFrame&)>& waitGoesOn);
     // One frame's steps, each an exclusive use of the back buffer.
     void ShowFrame(const GifFrame& frame);
     void EndFrame(const GifFrame& frame);
