@@ -65,7 +65,8 @@ public:
     // Plays nFrames frames on the calling thread as if each wait ended at once, and
     // stops during the last one's wait, as Draw and StopAnimation would.
     void StepAnimation(int nFrames);
-    // Called on the animation thread each time a frame is handed over for painting.
+    // Called each time a frame is handed over for painting, on the thread that drew
+    // it: the animation thread, or the caller of StepAnimation.
     void SetHandOverHook(std::function<void()> hook) { m_handOverHook = std::move(hook); }
 
 protected:
