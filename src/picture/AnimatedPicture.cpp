@@ -280,22 +280,22 @@ bool CAnimatedPicture::Draw()
 void CAnimatedPicture::AnimationThreadProc()
 {
     m_bAnimating = true;
-    AnimationLoop();
+    PlayFrames([this](const GifFrame& frame) {
+        m_stopEvent.WaitFor(FrameWait(frame.m_nDelay));
+        return !m_bStopRequest;
+    });
     m_bAnimating = false;
     m_threadEnded.Set();
 }
 
-void CAnimatedPicture::AnimationLoop()
+void CAnimatedPicture::PlayFrames(const std::function<bool(const GifFrame&)>& waitGoesOn)
 {
     // A stopped run may have left its frame in the back buffer.
     DisposeFrame(m_frames[m_nCurFrame]);
     while (!m_bStopRequest) {
         const GifFrame& frame = m_frames[m_nCurFrame];
         ShowFrame(frame);
-        if (m_bStopRequest)
-            break;
-        m_stopEvent.WaitFor(FrameWait(frame.m_nDelay));
-        if (m_bStopRequest)
+        if (m_bStopRequest || !waitGoesOn(frame))
             break;
         EndFrame(frame);
     }
@@ -305,12 +305,8 @@ void CAnimatedPicture::StepAnimation(int nFrames)
 {
     if (!m_bReady || !IsMultiFrame() || m_thread.joinable() || nFrames <= 0)
         return;
-    DisposeFrame(m_frames[m_nCurFrame]);
-    ShowFrame(m_frames[m_nCurFrame]);
-    for (int i = 1; i < nFrames; ++i) {
-        EndFrame(m_frames[m_nCurFrame]);
-        ShowFrame(m_frames[m_nCurFrame]);
-    }
+    int nShown = 0;
+    PlayFrames([&nShown, nFrames](const GifFrame&) { return ++nShown < nFrames; });
     PaintHandedOverFrame();
 }
 

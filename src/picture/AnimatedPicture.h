@@ -65,7 +65,8 @@ public:
     // Plays nFrames frames on the calling thread as if each wait ended at once, and
     // stops during the last one's wait, as Draw and StopAnimation would.
     void StepAnimation(int nFrames);
-    // Called on the animation thread each time a frame is handed over for painting.
+    // Called each time a frame is handed over for painting, on the thread that drew
+    // it: the animation thread, or the caller of StepAnimation.
     void SetHandOverHook(std::function<void()> hook) { m_handOverHook = std::move(hook); }
 
 protected:
@@ -79,7 +80,10 @@ private:
     bool FitsMemoryBound(std::int64_t nBytes) const;
     bool CreateBackBuffer(int cx, int cy);
     void AnimationThreadProc();
-    void AnimationLoop();
+    // The one frame loop of the thread and of StepAnimation: from the current frame,
+    // each frame shown, then waited for by `waitGoesOn`, which answers whether to go
+    // on to the next; a stop request ends it as well.
+    void PlayFrames(const std::function<bool(const GifFrame&)>& waitGoesOn);
     // One frame's steps, each an exclusive use of the back buffer.
     void ShowFrame(const GifFrame& frame);
     void EndFrame(const GifFrame& frame);

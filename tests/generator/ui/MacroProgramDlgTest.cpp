@@ -1,6 +1,7 @@
 #include "generator/shengchengdaima.h"
 
 #include "generator/logic/ProgramFile.h"
+#include "generator/logic/ReplaceFileContent.h"
 #include "generator/logic/SelectionFile.h"
 #include "generator/ui/RecordingWorkDir.h"
 #include "res/resource.h"
@@ -8,7 +9,9 @@
 
 #include <array>
 #include <functional>
+#include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -268,19 +271,31 @@ TEST_F(MacroProgramDlgTest, MissingSelectionFileExitsWithCode0)
         testing::ExitedWithCode(0), kMissingSelectionFileStderr);
 }
 
+void WriteHalfThenFail(std::ostream& out, std::string_view bytes)
+{
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size() / 2));
+    out.setstate(std::ios::badbit);
+}
+
 struct FileFailureCase {
     const char* what;
     std::function<void()> prepare;
+    bool fullDisk;  // the write fails part way
 };
 
 TEST_F(MacroProgramDlgTest, ProgramFileFailureKeepsTheDialogOpen)
 {
+    const std::string earlier = "an earlier program\r\n";
     const FileFailureCase cases[] = {
         {"cannot be created",
-         [] { std::filesystem::create_directory(platform::Utf8Path(kProgramFileName)); }},
-        {"disk full",
-         [] { std::filesystem::create_symlink("/dev/full", platform::Utf8Path(kProgramFileName)); }},
+         [] { std::filesystem::create_directory(platform::Utf8Path(kProgramFileName)); }, false},
+        {"a device in its place",
+         [] { std::filesystem::create_symlink("/dev/full", platform::Utf8Path(kProgramFileName)); }, false},
+        {"the disk fills during the write: the earlier program stays", [&] { WriteFile(kProgramFileName, earlier); },
+         true},
     };
+    const generator::FileReplacementSteps real = generator::SetFileReplacementSteps({});
+    generator::SetFileReplacementSteps(real);
     for (const FileFailureCase& c : cases) {
         SCOPED_TRACE(c.what);
         m_events.clear();
@@ -291,9 +306,14 @@ TEST_F(MacroProgramDlgTest, ProgramFileFailureKeepsTheDialogOpen)
         CMacroProgramDlg dialog;
         dialog.Create();
         Fill(dialog, IDC_SHAFT, kWorkedFields);
+        generator::SetFileReplacementSteps({c.fullDisk ? WriteHalfThenFail : real.write, real.rename});
         Click(dialog, IDOK);
+        generator::SetFileReplacementSteps(real);
         EXPECT_EQ(m_events, std::vector<std::string>{"message: 创建代码失败"});
         EXPECT_FALSE(dialog.IsEnded());
+        if (c.fullDisk) {
+            EXPECT_EQ(ReadFile(kProgramFileName), earlier);
+        }
     }
 }
 
