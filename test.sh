@@ -28,6 +28,10 @@ cmake --preset "$preset" >/dev/null
 cmake --build --preset "$preset" -j "$(nproc)"
 labels=()
 [[ "$preset" == tsan ]] && labels=(-L threads)
+if [[ "$preset" == windows ]]; then
+  scripts/wine.sh build/windows/wine --hold
+  trap 'scripts/wine.sh build/windows/wine --release' EXIT
+fi
 ctest --preset "$preset" -j "$(nproc)" "${labels[@]}"
 if [[ "$preset" == sanitize ]]; then
   seconds=${FUZZ_SECONDS:-25}

@@ -15,16 +15,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
 
-# Debian keeps wine64 in its library folder, not on PATH. Wine creates the prefix on
-# its first start; Mono, Gecko and desktop menu entries (written outside the prefix)
-# are not wanted. Under the C.UTF-8 locale Wine's ANSI code page is 1252, which cannot
-# hold a Chinese file name: a name that went through the ANSI code page instead of
-# UTF-16 shows up garbled.
+# ctest runs the tests under Wine through scripts/wine.sh, with the prefix in the build
+# folder; the script says which environment Wine gets and why.
 find_program(VORNA_WINE64 wine64 PATHS /usr/lib/wine REQUIRED)
-set(CMAKE_CROSSCOMPILING_EMULATOR
-  ${CMAKE_COMMAND} -E env
-    WINEPREFIX=${CMAKE_BINARY_DIR}/wine
-    WINEDEBUG=-all
-    LC_ALL=C.UTF-8
-    WINEDLLOVERRIDES=mscoree,mshtml,winemenubuilder.exe=
-  ${VORNA_WINE64})
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../../scripts/wine.sh ${CMAKE_BINARY_DIR}/wine)

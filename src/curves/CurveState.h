@@ -17,6 +17,11 @@ constexpr int CNC_HUAZHONG = 4;
 constexpr int CNC_DASEN = 5;
 constexpr int CNC_MITSUBISHI = 6;
 
+constexpr bool IsKnownCncSystem(int code)
+{
+    return code >= CNC_GUANGSHU && code <= CNC_MITSUBISHI;
+}
+
 extern std::string g_strFormulaX;        // radius as a formula in the depth x
 extern std::string g_strFormulaHash;     // "#3=" statement in "#2", radians
 extern std::string g_strFormulaHashDeg;  // "#3=" statement with angles in degrees (trigonometric curves)

@@ -67,6 +67,13 @@ void CMacroProgramDlg::OnOK()
             QuitForMissingSelectionFile(*this);
             return;
         }
+        // A code of no control (0, or one written by hand) selects no dialect: the file
+        // would hold blank lines and the formula, yet be opened as a program. It is not
+        // kept, so the next press reads the file again.
+        if (!IsKnownCncSystem(*code)) {
+            MessageBox("数控系统文件中的数控系统无效,请在数控系统设置中重新选择数控系统");
+            return;
+        }
         g_nCncSystem = *code;
     }
     const std::optional<std::vector<std::string>> program =

@@ -31,7 +31,7 @@ bool CCncSystemDlg::OnInitDialog()
     }
     // The ids have a gap (no 1009): a code finds its radio by the group's order.
     const std::vector<int> radios = RadioGroup(IDC_GUANGSHU);
-    if (*code >= CNC_GUANGSHU && *code <= CNC_MITSUBISHI) {
+    if (IsKnownCncSystem(*code)) {
         const int checked = radios[*code - 1];
         CheckDlgButton(checked, true);
         for (const int id : radios) {

@@ -231,7 +231,7 @@ bool CAnimatedPicture::CreateBackBuffer(int cx, int cy)
         return frame.m_nDisposal == GifFrameInfo::kDisposeToPrevious;
     });
     QImage save = bSave ? MakeImage(cx, cy) : QImage();
-    if (back.isNull() || save.isNull() == bSave)
+    if (back.isNull() || (bSave && save.isNull()))  // an image that could not be allocated
         return false;
     // Windows' system colours as the palette gives them: the button face for the
     // background, the menu colour for the first fill.

@@ -1,5 +1,6 @@
 #include "platform/FormatG.h"
 
+#include <algorithm>
 #include <charconv>
 #include <iterator>
 #include <limits>
@@ -30,6 +31,7 @@ std::string FormatFixed(double value, int places)
     // Sign, every integer digit of the largest double, point and places.
     constexpr int kMaxChars = 1 + std::numeric_limits<double>::max_exponent10 + 1 + 1 + 17;
     char buffer[kMaxChars];
+    places = std::clamp(places, 0, 17);  // so the buffer always holds the text
     const auto end = std::to_chars(buffer, std::end(buffer), value, std::chars_format::fixed, places).ptr;
     return std::string(buffer, end);
 }

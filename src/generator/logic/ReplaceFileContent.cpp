@@ -1,6 +1,7 @@
 #include "generator/logic/ReplaceFileContent.h"
 
 #include <charconv>
+#include <chrono>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -25,7 +26,10 @@ FileReplacementSteps g_steps = {WriteBytes, RenameOver};
 // A name beside `target` that nothing uses yet; empty when none is found.
 fs::path FreeNameBeside(const fs::path& target)
 {
-    std::random_device random;
+    // Seeded from the clock, as std::random_device may throw where the system has no
+    // entropy source; the name is tested before use anyway.
+    std::minstd_rand random(static_cast<std::uint_fast32_t>(
+        std::chrono::steady_clock::now().time_since_epoch().count()));
     for (int attempt = 0; attempt < 16; ++attempt) {
         char suffix[16] = ".";
         const auto end = std::to_chars(suffix + 1, std::end(suffix), random(), 16).ptr;

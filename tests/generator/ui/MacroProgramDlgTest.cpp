@@ -33,6 +33,7 @@ const std::string kHoleBlank = "message: 数据输入不合理:毛坯直径应�
 const std::string kNotPositive = "message: 数据输入不合理:要求输入大于零的数字";
 const std::string kOpened = std::string("open: ") + kProgramFileName;
 const std::string kPrompt = "message: 请键入一个数。";
+const std::string kUnknownCncSystem = "message: 数控系统文件中的数控系统无效,请在数控系统设置中重新选择数控系统";
 const std::string kNotComputable = "message: 数据输入不合理:曲线在加工范围内有无法计算的点";
 
 class MacroProgramDlgTest : public RecordingWorkDir {
@@ -209,7 +210,7 @@ TEST_F(MacroProgramDlgTest, ACurveThatCannotBeComputedInTheRangeIsRefused)
 struct DialectCase {
     const char* firstFile;
     int firstCode;           // g_nCncSystem after the first generation
-    const char* firstLoop;   // the program's fourth line
+    const char* firstLoop;   // the program's fourth line; nullptr: refused
     int secondCode;          // after a second generation with the file now holding 3
     const char* secondLoop;
 };
@@ -218,12 +219,16 @@ TEST_F(MacroProgramDlgTest, DialectComesFromTheSelectionFileWhileUnknown)
 {
     const DialectCase cases[] = {
         {"5\r\n", CNC_DASEN, "WHILE[#1GT0]DO 1", CNC_DASEN, "WHILE[#1GT0]DO 1"},  // read once, kept
-        {"0\r\n", 0, "", CNC_SIEMENS, "VORNA1:"},  // a 0 read is read again next time
+        // a code of no control writes nothing, is not kept and is read again next time
+        {"0\r\n", 0, nullptr, CNC_SIEMENS, "VORNA1:"},
+        {"7\r\n", 0, nullptr, CNC_SIEMENS, "VORNA1:"},
     };
     for (const DialectCase& c : cases) {
         SCOPED_TRACE(c.firstFile);
         EnterParabola();
         g_nCncSystem = 0;
+        m_events.clear();
+        std::filesystem::remove(platform::Utf8Path(kProgramFileName));
         WriteFile(kSelectionFilePath, c.firstFile);
         {
             CMacroProgramDlg dialog;
@@ -232,7 +237,12 @@ TEST_F(MacroProgramDlgTest, DialectComesFromTheSelectionFileWhileUnknown)
             Click(dialog, IDOK);
         }
         EXPECT_EQ(g_nCncSystem, c.firstCode);
-        EXPECT_EQ(ProgramLines().at(3), c.firstLoop);
+        if (c.firstLoop) {
+            EXPECT_EQ(ProgramLines().at(3), c.firstLoop);
+        } else {
+            EXPECT_EQ(m_events, std::vector<std::string>{kUnknownCncSystem});
+            EXPECT_FALSE(ProgramExists());
+        }
 
         WriteFile(kSelectionFilePath, "3\r\n");
         CMacroProgramDlg dialog;
