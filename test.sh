@@ -4,8 +4,10 @@
 #   ./test.sh --sanitize  the whole suite under AddressSanitizer and UndefinedBehaviorSanitizer,
 #                         then a short run of every fuzz target
 #   ./test.sh --tsan      the threaded tests under ThreadSanitizer
-#   ./test.sh --windows   the libraries without Qt and their tests, built for Windows with
-#                         MinGW-w64 and run under Wine (installs packages-windows.txt too)
+#   ./test.sh --windows   the whole program and every test built for Windows with MinGW-w64
+#                         against Qt for Windows (built once per machine by
+#                         scripts/qt-windows.sh), the tests run under Wine, then the zip
+#                         made and started (installs packages-windows.txt too)
 set -euo pipefail
 cd "$(dirname "$0")"
 mode=${1:-}
@@ -18,6 +20,10 @@ case "$mode" in
   *) echo "usage: ./test.sh [--sanitize | --tsan | --windows]" >&2; exit 2 ;;
 esac
 scripts/setup.sh "${lists[@]}"
+if [[ "$preset" == windows ]]; then
+  VORNA_QT_WINDOWS_PREFIX=$(scripts/qt-windows.sh)
+  export VORNA_QT_WINDOWS_PREFIX
+fi
 export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
@@ -29,10 +35,21 @@ cmake --build --preset "$preset" -j "$(nproc)"
 labels=()
 [[ "$preset" == tsan ]] && labels=(-L threads)
 if [[ "$preset" == windows ]]; then
+  # Wine makes Qt's hidden window on an X display even for the offscreen tests.
+  display=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display" 2>/dev/null &
+  xvfb=$!
+  until [[ -s "$display" ]]; do kill -0 "$xvfb"; sleep 0.1; done
+  export DISPLAY=:$(<"$display")
   scripts/wine.sh build/windows/wine --hold
-  trap 'scripts/wine.sh build/windows/wine --release' EXIT
+  trap 'scripts/wine.sh build/windows/wine --release; kill "$xvfb"; rm -f "$display"' EXIT
 fi
 ctest --preset "$preset" -j "$(nproc)" "${labels[@]}"
+if [[ "$preset" == windows ]]; then
+  rm -f build/windows/VORNA-*-win64.zip
+  cpack --preset windows >/dev/null
+  scripts/check-windows-zip.sh build/windows/VORNA-*-win64.zip build/windows/wine
+fi
 if [[ "$preset" == sanitize ]]; then
   seconds=${FUZZ_SECONDS:-25}
   while IFS= read -r fuzzer; do

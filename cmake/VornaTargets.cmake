@@ -39,6 +39,11 @@ function(vorna_test name)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
   if(ARG_QT)
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} vorna_qt_test_main GTest::gmock)
+    # A static Qt links only the default platform plugin (windows) into a program; the
+    # tests run on the offscreen one.
+    if(WIN32)
+      qt_import_plugins(${name} INCLUDE Qt6::QOffscreenIntegrationPlugin)
+    endif()
   else()
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest_main GTest::gmock)
   endif()

@@ -19,10 +19,15 @@ QString FirstInstalled(std::initializer_list<const char*> families)
     return QGuiApplication::font().family();
 }
 
-// Looked up once: the preview asks on every painting.
+// Looked up once: the preview asks on every painting. Windows has the font itself
+// (SimSun) unless it is Wine, which finds the Linux desktop's fonts.
 const QString& ChineseFamily()
 {
+#ifdef Q_OS_WIN
+    static const QString family = FirstInstalled({"SimSun", "AR PL UMing CN", "WenQuanYi Micro Hei"});
+#else
     static const QString family = FirstInstalled({"AR PL UMing CN", "WenQuanYi Micro Hei"});
+#endif
     return family;
 }
 

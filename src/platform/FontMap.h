@@ -7,9 +7,10 @@
 
 namespace platform {
 
-// "宋体" and "System" become a Chinese font: "AR PL UMing CN" when installed, else
-// "WenQuanYi Micro Hei", else the application's default family. Any other face is
-// kept when installed and otherwise also becomes the default family.
+// "宋体" and "System" become a Chinese font, the first installed of "SimSun" (looked
+// for on Windows only), "AR PL UMing CN" and "WenQuanYi Micro Hei", else the
+// application's default family. Any other face is kept when installed and otherwise
+// also becomes the default family.
 QString MapFontFace(const char* faceName);
 
 // The mapped family at `pointSize` points. Qt's font merging stays on, so a glyph

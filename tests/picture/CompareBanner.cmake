@@ -1,5 +1,6 @@
-# Runs TOOL to write OUT and fails unless OUT equals REF byte for byte.
-execute_process(COMMAND ${TOOL} ${OUT} RESULT_VARIABLE rc)
+# Runs TOOL (through EMULATOR in a cross build) to write OUT and fails unless OUT equals
+# REF byte for byte.
+execute_process(COMMAND ${EMULATOR} ${TOOL} ${OUT} RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "${TOOL} failed: ${rc}")
 endif()

@@ -299,8 +299,10 @@ TEST_F(MacroProgramDlgTest, ProgramFileFailureKeepsTheDialogOpen)
     const FileFailureCase cases[] = {
         {"cannot be created",
          [] { std::filesystem::create_directory(platform::Utf8Path(kProgramFileName)); }, false},
+#ifndef _WIN32  // on Windows the folder above is what stands in the file's place
         {"a device in its place",
          [] { std::filesystem::create_symlink("/dev/full", platform::Utf8Path(kProgramFileName)); }, false},
+#endif
         {"the disk fills during the write: the earlier program stays", [&] { WriteFile(kProgramFileName, earlier); },
          true},
     };

@@ -177,8 +177,10 @@ TEST_F(AnimatedPictureTest, RefusesWhatItCannotLoad)
     const std::string empty = folder + "/empty.gif";
     std::ofstream(empty).close();
     const std::string missing = folder + "/missing.gif";
+#ifndef _WIN32  // Windows has no named pipe in a folder; the folder row shows the same refusal
     const std::string pipe = folder + "/pipe.gif";
     ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+#endif
     const std::vector<std::uint8_t> noFrames = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0, 0, 0, 0x3B};
     const std::vector<std::uint8_t> noPicture = {'n', 'o', 't', ' ', 'a', ' ', 'p', 'i', 'c', 't', 'u', 'r', 'e'};
     const struct {
@@ -196,8 +198,10 @@ TEST_F(AnimatedPictureTest, RefusesWhatItCannotLoad)
          {"Load (file): Error locking memory\n"}, true},
         {"a folder", true, [&](auto& p) { return p.Load(folder.c_str()); },
          {"Load (file): Error opening file " + folder + "\n"}, true},
+#ifndef _WIN32
         {"a named pipe: refused without waiting for a writer", true, [&](auto& p) { return p.Load(pipe.c_str()); },
          {"Load (file): Error opening file " + pipe + "\n"}, true},
+#endif
         {"missing resource by name", true, [](auto& p) { return p.Load("banner", "Gif"); },
          {"Load (resource): Error loading resource banner\n"}, true},
         {"missing resource by number", true, [](auto& p) { return p.Load(165, "Gif"); },

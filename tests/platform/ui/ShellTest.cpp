@@ -39,7 +39,11 @@ TEST(ShellOpen, WebAddressesStayUrlsAndEverythingElseIsAFileOfTheWorkingDirector
         {"宏程序G代码.TXT", QUrl::fromLocalFile(cwd.absoluteFilePath(QString::fromUtf8("宏程序G代码.TXT")))},
         {"数控系统/a b.txt", QUrl::fromLocalFile(cwd.absoluteFilePath(QString::fromUtf8("数控系统/a b.txt")))},
         {"http_notes.txt", QUrl::fromLocalFile(cwd.absoluteFilePath("http_notes.txt"))},
+#ifdef _WIN32
+        {"C:/vorna.txt", QUrl::fromLocalFile("C:/vorna.txt")},
+#else
         {"/tmp/vorna.txt", QUrl::fromLocalFile("/tmp/vorna.txt")},
+#endif
     };
     for (const auto& row : rows) {
         recorder.urls.clear();
