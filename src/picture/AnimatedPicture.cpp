@@ -162,8 +162,9 @@ bool CAnimatedPicture::LoadGif(std::span<const std::uint8_t> bytes)
         return false;
 
     walker.RewindBlocks();
+    GifFrameInfo counted;
     int count = 0;
-    while (walker.SkipToNextFrame())
+    while (walker.SkipToNextFrame(counted))
         ++count;
     if (count == 0)
         return false;
