@@ -40,7 +40,9 @@ public:
 
     // Each form stops any animation and drops the current picture once its data is
     // in hand; a file or resource that cannot be read leaves the control as it was,
-    // as does a file larger than the memory bound, which is refused unread.
+    // as does a file larger than the memory bound, which is refused unread. A picture
+    // that needs more than the bound, or an animation of more than kMaxFrames
+    // frames, fails to load.
     bool Load(std::span<const std::uint8_t> bytes);
     bool Load(const char* szFileName); // not null
     bool Load(const char* szResourceName, const char* szResourceType);
