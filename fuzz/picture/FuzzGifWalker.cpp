@@ -6,30 +6,34 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     picture::CGifBlockWalker walker({data, size});
     walker.RewindBlocks();
-    int count = 0;
-    while (walker.SkipToNextFrame())
-        ++count;
+    picture::GifFrameInfo counted;
+    std::vector<std::uint32_t> lengths;
+    while (walker.SkipToNextFrame(counted))
+        lengths.push_back(counted.m_nLength);
 
     walker.RewindBlocks();
     picture::GifFrameInfo info;
-    int extracted = 0;
+    std::size_t extracted = 0;
     for (auto gif = walker.ExtractNextFrame(info); !gif.empty(); gif = walker.ExtractNextFrame(info)) {
-        // A one-frame GIF is never longer than its source plus the trailer, and it
-        // walks again as exactly one frame.
-        if (gif.size() > size + 1 || info.m_nLength != gif.size())
+        // A one-frame GIF is never longer than its source plus the trailer, is as
+        // long as counting it reported, and walks again as exactly one frame.
+        if (gif.size() > size + 1 || info.m_nLength != gif.size() || extracted >= lengths.size()
+            || lengths[extracted] != gif.size())
             std::abort();
         picture::CGifBlockWalker one(gif);
         one.RewindBlocks();
-        if (!one.SkipToNextFrame() || one.SkipToNextFrame())
+        picture::GifFrameInfo again;
+        if (!one.SkipToNextFrame(again) || one.SkipToNextFrame(again))
             std::abort();
         ++extracted;
     }
-    if (extracted != count)
+    if (extracted != lengths.size())
         std::abort();
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include "picture/logic/FrameWait.h"
 #include "picture/logic/GifBlockWalker.h"
+#include "picture/logic/PictureCost.h"
 #include "platform/MulDiv.h"
 #include "platform/Resources.h"
 #include "platform/Trace.h"
@@ -26,15 +27,6 @@ constexpr int kHimetricPerInch = 2540;
 constexpr std::chrono::milliseconds kStopWait{5000};
 // About one screen refresh: how soon a frame handed over by the worker is painted.
 constexpr std::chrono::milliseconds kHandOverPoll{16};
-// Every image the control holds (the decoded pictures, the back buffer, the save
-// area) counts against this bound; a picture that needs more fails to load.
-constexpr std::int64_t kMaxImageBytes = std::int64_t{128} << 20;
-
-// Four bytes a pixel, as every image of the control is held.
-std::int64_t ImageBytes(QSize size)
-{
-    return std::int64_t{4} * size.width() * size.height();
-}
 
 // An image's paint engine is made by its first painter and freed with the image.
 // Making it here keeps both on the window's thread; the worker only paints with it.
@@ -61,8 +53,9 @@ bool RenderWhole(const platform::Picture& picture, QPainter& painter, QSize size
 
 } // namespace
 
-CAnimatedPicture::CAnimatedPicture(QWidget* parent)
+CAnimatedPicture::CAnimatedPicture(QWidget* parent, std::int64_t nMemoryBound)
     : QWidget(parent)
+    , m_nMemoryBound(nMemoryBound)
 {
     // Painting copies the whole back buffer, so the background is never erased first.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -111,6 +104,10 @@ bool CAnimatedPicture::Load(const char* szFileName)
         platform::Trace("Load (file): Error locking memory\n");
         return false;
     }
+    // The file is read whole and held while its picture loads: one larger than the
+    // bound is refused before it is read.
+    if (!FitsMemoryBound(length))
+        return false;
     std::vector<std::uint8_t> bytes;
     try {
         bytes.resize(static_cast<std::size_t>(length));
@@ -154,7 +151,9 @@ bool CAnimatedPicture::LoadGif(std::span<const std::uint8_t> bytes)
 {
     m_bGif = true;
     CGifBlockWalker walker(bytes);
-    m_sizePicture = QSize(walker.ScreenWidth(), walker.ScreenHeight());
+    const int cx = walker.ScreenWidth();
+    const int cy = walker.ScreenHeight();
+    m_sizePicture = QSize(cx, cy);
 
     // No back buffer can hold an empty screen, and the decoder would size the
     // frames of one by their own rectangles.
@@ -162,19 +161,23 @@ bool CAnimatedPicture::LoadGif(std::span<const std::uint8_t> bytes)
         return false;
 
     walker.RewindBlocks();
+    GifFrameInfo counted;
     int count = 0;
-    while (walker.SkipToNextFrame())
-        ++count;
+    std::uint32_t nLongestGif = 0;
+    for (; count <= kMaxFrames && walker.SkipToNextFrame(counted); ++count)
+        nLongestGif = std::max(nLongestGif, counted.m_nLength);
     if (count == 0)
         return false;
-    // Each frame, like a whole one-frame GIF, decodes to the whole logical screen.
-    // Beside them stand the back buffer and, for an animation, a save area of at
-    // most the screen.
-    const int screens = count == 1 ? 2 : count + 2;
-    if (!FitsMemoryBound(ImageBytes(m_sizePicture) * screens))
+    if (count > kMaxFrames) {
+        platform::Trace("Load: The GIF has more than %d frames\n", kMaxFrames);
         return false;
+    }
+    // Each frame, like a whole one-frame GIF, decodes to the whole logical screen,
+    // four bytes a pixel.
     if (count == 1)
-        return LoadWholePicture(bytes);
+        return FitsMemoryBound(StillCost(cx, cy, ImageBytes(cx, cy), cx, cy)) && LoadWholePicture(bytes);
+    if (!FitsMemoryBound(AnimationCost(cx, cy, count, nLongestGif)))
+        return false;
 
     walker.RewindBlocks();
     // One record serves every frame, so a plain text frame keeps the size and
@@ -196,28 +199,31 @@ bool CAnimatedPicture::LoadWholePicture(std::span<const std::uint8_t> bytes)
     return m_pStaticPicture != nullptr;
 }
 
-// Any other format takes its size from its HIMETRIC size at the screen's resolution.
+// Any other format takes its size from its HIMETRIC size at the screen's resolution,
+// all read from its header before it is decoded.
 bool CAnimatedPicture::LoadStill(std::span<const std::uint8_t> bytes)
 {
-    if (!LoadWholePicture(bytes))
+    const auto header = platform::Picture::ReadHeader(bytes);
+    if (!header)
         return false;
-    const auto pixels = [](long himetric, int dpi) {
-        return platform::MulDiv(static_cast<int>(himetric), dpi, kHimetricPerInch);
+    const int cx = header->m_size.width();
+    const int cy = header->m_size.height();
+    const auto atScreen = [](int pixels, int dpi) {
+        return platform::MulDiv(static_cast<int>(platform::Picture::PixelsToHimetric(pixels)), dpi, kHimetricPerInch);
     };
-    m_sizePicture = QSize(pixels(m_pStaticPicture->WidthHimetric(), logicalDpiX()),
-                          pixels(m_pStaticPicture->HeightHimetric(), logicalDpiY()));
-    if (!FitsMemoryBound(m_pStaticPicture->SizeInBytes() + ImageBytes(m_sizePicture))) {
-        m_pStaticPicture.reset();
+    const QSize size(atScreen(cx, logicalDpiX()), atScreen(cy, logicalDpiY()));
+    if (!FitsMemoryBound(StillCost(cx, cy, ImageBytes(cx, cy, header->m_nBitsPerPixel), size.width(), size.height()))
+        || !LoadWholePicture(bytes))
         return false;
-    }
+    m_sizePicture = size;
     return true;
 }
 
 bool CAnimatedPicture::FitsMemoryBound(std::int64_t nBytes) const
 {
-    if (nBytes <= kMaxImageBytes)
+    if (nBytes <= m_nMemoryBound)
         return true;
-    platform::Trace("Load: The picture needs more than %d MB of memory\n", static_cast<int>(kMaxImageBytes >> 20));
+    platform::Trace("Load: The picture needs more than %d MB of memory\n", static_cast<int>(m_nMemoryBound >> 20));
     return false;
 }
 

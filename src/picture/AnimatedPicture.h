@@ -31,11 +31,18 @@ namespace picture {
 
 class CAnimatedPicture : public QWidget {
 public:
-    explicit CAnimatedPicture(QWidget* parent = nullptr);
+    // What the control may hold for a picture, counted before anything is decoded;
+    // a picture that needs more fails to load.
+    static constexpr std::int64_t kDefaultMemoryBound = std::int64_t{128} << 20;
+
+    explicit CAnimatedPicture(QWidget* parent = nullptr, std::int64_t nMemoryBound = kDefaultMemoryBound);
     ~CAnimatedPicture() override;
 
     // Each form stops any animation and drops the current picture once its data is
-    // in hand; a file or resource that cannot be read leaves the control as it was.
+    // in hand; a file or resource that cannot be read leaves the control as it was,
+    // as does a file larger than the memory bound, which is refused unread. A picture
+    // that needs more than the bound, or an animation of more than kMaxFrames
+    // frames, fails to load.
     bool Load(std::span<const std::uint8_t> bytes);
     bool Load(const char* szFileName); // not null
     bool Load(const char* szResourceName, const char* szResourceType);
@@ -94,6 +101,7 @@ private:
     void HandOver();
     void PaintHandedOverFrame();
 
+    const std::int64_t m_nMemoryBound;
     QRect m_rcDraw;
     QSize m_sizePicture;
     QColor m_clrBack = Qt::white;

@@ -2,6 +2,9 @@
 
 #include "platform/MulDiv.h"
 
+#include <QBuffer>
+#include <QByteArray>
+#include <QImageReader>
 #include <QPainter>
 
 #include <climits>
@@ -13,16 +16,29 @@ namespace {
 constexpr int kHimetricPerInch = 2540;
 constexpr int kScreenDpi = 96;
 
-long PixelsToHimetric(int pixels)
-{
-    return MulDiv(pixels, kHimetricPerInch, kScreenDpi);
-}
-
 } // namespace
 
 Picture::Picture(QImage image)
     : m_image(std::move(image))
 {
+}
+
+std::optional<Picture::Header> Picture::ReadHeader(std::span<const std::uint8_t> data)
+{
+    if (data.empty() || data.size() > INT_MAX)
+        return std::nullopt;
+    QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data.data()), static_cast<int>(data.size()));
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    // The reader QImage::fromData uses: the same one is picked by the data's content.
+    QImageReader reader(&buffer);
+    const QSize size = reader.size();
+    if (size.isEmpty())
+        return std::nullopt;
+    // Qt's GIF reader does not tell its format in advance; it decodes to 32 bits a pixel.
+    const QImage::Format format = reader.imageFormat();
+    const int bits = format == QImage::Format_Invalid ? 32 : QImage::toPixelFormat(format).bitsPerPixel();
+    return Header{size, bits};
 }
 
 std::unique_ptr<Picture> Picture::Load(std::span<const std::uint8_t> data)
@@ -38,6 +54,11 @@ std::unique_ptr<Picture> Picture::Load(std::span<const std::uint8_t> data)
         new Picture(image.convertToFormat(QImage::Format_ARGB32_Premultiplied)));
 }
 
+long Picture::PixelsToHimetric(int pixels)
+{
+    return MulDiv(pixels, kHimetricPerInch, kScreenDpi);
+}
+
 long Picture::WidthHimetric() const
 {
     return PixelsToHimetric(m_image.width());
@@ -46,11 +67,6 @@ long Picture::WidthHimetric() const
 long Picture::HeightHimetric() const
 {
     return PixelsToHimetric(m_image.height());
-}
-
-std::int64_t Picture::SizeInBytes() const
-{
-    return m_image.sizeInBytes();
 }
 
 bool Picture::Render(QPainter& target, int x, int y, int cx, int cy,

@@ -3,9 +3,11 @@
 // rectangle of itself, given in HIMETRIC, into a target rectangle in pixels.
 
 #include <QImage>
+#include <QSize>
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 
 class QPainter;
@@ -14,15 +16,22 @@ namespace platform {
 
 class Picture {
 public:
+    // What the data's header declares, read without decoding it.
+    struct Header {
+        QSize m_size;            // in pixels
+        int m_nBitsPerPixel = 0; // of the image its decoder makes
+    };
+    // nullopt when no reader knows the data or tells its size before decoding.
+    static std::optional<Header> ReadHeader(std::span<const std::uint8_t> data);
+
     // Decodes any format QImage reads (a GIF gives its first frame); nullptr when the
     // data cannot be decoded.
     static std::unique_ptr<Picture> Load(std::span<const std::uint8_t> data);
 
     // Pixels × 2540 / 96, rounded: the size at the screen's 96 pixels per inch.
+    static long PixelsToHimetric(int pixels);
     long WidthHimetric() const;
     long HeightHimetric() const;
-    // Memory held by the decoded pixels.
-    std::int64_t SizeInBytes() const;
 
     // Draws the source rectangle (srcX, srcY, srcCx, srcCy), in HIMETRIC from the
     // picture's top-left corner, scaled into the target rectangle (x, y, cx, cy).

@@ -155,10 +155,9 @@ bool CGifBlockWalker::SkipBlock()
     return true;
 }
 
-bool CGifBlockWalker::SkipToNextFrame()
+bool CGifBlockWalker::SkipToNextFrame(GifFrameInfo& info)
 {
     int nStart = 0;
-    GifFrameInfo info;
     return PassFrame(nStart, info);
 }
 
@@ -167,18 +166,15 @@ std::vector<std::uint8_t> CGifBlockWalker::ExtractNextFrame(GifFrameInfo& info)
     int nStart = 0;
     if (!PassFrame(nStart, info))
         return {};
-    const int prefix = kBlocksStart + m_nGlobalTableSize;
-    const int run = m_nDataPos - nStart;
     std::vector<std::uint8_t> gif;
     try {
-        gif.reserve(static_cast<std::size_t>(prefix) + run + kTrailerLength);
+        gif.reserve(info.m_nLength);
     } catch (const std::bad_alloc&) {
         return {};
     }
-    gif.insert(gif.end(), m_pGifData, m_pGifData + prefix);
+    gif.insert(gif.end(), m_pGifData, m_pGifData + kBlocksStart + m_nGlobalTableSize);
     gif.insert(gif.end(), m_pGifData + nStart, m_pGifData + m_nDataPos);
     gif.push_back(kTrailer);
-    info.m_nLength = static_cast<std::uint32_t>(gif.size());
     return gif;
 }
 
@@ -207,7 +203,12 @@ bool CGifBlockWalker::PassFrame(int& nStart, GifFrameInfo& info)
         info.m_nWidth = WordAt(m_nDataPos + kImageWidthAt);
         info.m_nHeight = WordAt(m_nDataPos + kImageHeightAt);
     }
-    return SkipBlock();
+    if (!SkipBlock())
+        return false;
+    // The one-frame GIF: header, screen descriptor and global table, the frame's run, a trailer.
+    info.m_nLength = static_cast<std::uint32_t>(kBlocksStart + m_nGlobalTableSize)
+                   + static_cast<std::uint32_t>(m_nDataPos - nStart) + kTrailerLength;
+    return true;
 }
 
 bool CGifBlockWalker::PassExtensionsBeforeFrame()

@@ -31,7 +31,9 @@ public:
     int BlockLength() const;
     int SubBlocksLength(int position) const;
     bool SkipBlock();
-    bool SkipToNextFrame();
+    // Moves past the next frame and reports it as ExtractNextFrame does, its length
+    // included, without making its one-frame GIF.
+    bool SkipToNextFrame(GifFrameInfo& info);
     // Empty when there is no further frame. Size and offset are written for images
     // only, so a plain text frame keeps what the caller's record held.
     std::vector<std::uint8_t> ExtractNextFrame(GifFrameInfo& info);
@@ -55,7 +57,8 @@ private:
     int m_nGlobalTableSize = 0;
     const std::uint8_t* m_pScreenDesc = nullptr;
 
-    // Moves past the next frame, leaving at nStart where its bytes begin.
+    // Moves past the next frame, leaving at nStart where its bytes begin; reports it
+    // in info.
     bool PassFrame(int& nStart, GifFrameInfo& info);
     bool PassExtensionsBeforeFrame();
     bool PassBlocksBeforeGraphic();

@@ -37,10 +37,11 @@ std::vector<std::uint8_t> OneFrameGif(const GifBytes& gif, const Frame& frame)
     return out;
 }
 
-// Counts the frames, then extracts them all with one record reused, as the picture
-// control does.
+// Counts the frames, then extracts them all, each pass with one record reused, as
+// the picture control does.
 struct Walk {
     int count = 0;
+    std::vector<std::uint32_t> countedLengths;
     std::vector<std::vector<std::uint8_t>> gifs;
     std::vector<GifFrameInfo> infos;
 };
@@ -50,8 +51,9 @@ Walk WalkAll(std::span<const std::uint8_t> data)
     Walk walk;
     CGifBlockWalker walker(data);
     walker.RewindBlocks();
-    while (walker.SkipToNextFrame())
-        ++walk.count;
+    GifFrameInfo counted;
+    for (; walker.SkipToNextFrame(counted); ++walk.count)
+        walk.countedLengths.push_back(counted.m_nLength);
     walker.RewindBlocks();
     GifFrameInfo info;
     for (auto gif = walker.ExtractNextFrame(info); !gif.empty(); gif = walker.ExtractNextFrame(info)) {
@@ -238,7 +240,7 @@ TEST(GifBlockWalker, CountsAndExtractsFrames)
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
         const Walk walk = WalkAll(Span(row.gif.bytes));
-        EXPECT_EQ(walk.count, static_cast<int>(row.frames.size()));
+        ASSERT_EQ(walk.count, static_cast<int>(row.frames.size()));
         ASSERT_EQ(walk.gifs.size(), row.frames.size());
         for (std::size_t i = 0; i < row.frames.size(); ++i) {
             SCOPED_TRACE(testing::Message() << "frame " << i);
@@ -246,6 +248,7 @@ TEST(GifBlockWalker, CountsAndExtractsFrames)
             const GifFrameInfo& got = walk.infos[i];
             EXPECT_EQ(walk.gifs[i], OneFrameGif(row.gif, want));
             EXPECT_EQ(got.m_nLength, walk.gifs[i].size());
+            EXPECT_EQ(walk.countedLengths[i], walk.gifs[i].size());
             EXPECT_EQ(got.m_nDelay, want.delay);
             EXPECT_EQ(got.m_nDisposal, want.disposal);
             EXPECT_EQ(got.m_nWidth, want.width);

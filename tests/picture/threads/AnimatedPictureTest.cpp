@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <mutex>
@@ -66,6 +67,30 @@ std::vector<std::uint8_t> MakePng(const QImage& image)
     image.save(&buffer, "PNG");
     return {bytes.begin(), bytes.end()};
 }
+
+// n frames on a 1 by 1 screen, each the smallest there is: 15 bytes of image
+// descriptor and the LZW codes clear, 0, end, without a control extension.
+std::vector<std::uint8_t> OnePixelFrames(int n)
+{
+    std::vector<std::uint8_t> gif = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0, 0, 0, 0, 255, 255, 255};
+    const std::uint8_t frame[] = {0x2C, 0, 0, 0, 0, 1, 0, 1, 0, 0, 2, 2, 0x44, 0x01, 0};
+    for (int i = 0; i < n; ++i)
+        gif.insert(gif.end(), std::begin(frame), std::end(frame));
+    gif.push_back(0x3B);
+    return gif;
+}
+
+// A file of `size` bytes that begins as a one-frame GIF; the rest is a hole, so it
+// takes no room on the disk.
+void WriteLargeGif(const std::string& path, std::uintmax_t size)
+{
+    const std::vector<std::uint8_t> gif = OnePixelFrames(1);
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(gif.data()),
+                                                static_cast<std::streamsize>(gif.size()));
+    std::filesystem::resize_file(path, size);
+}
+
+const std::string kMemoryTrace = "Load: The picture needs more than 128 MB of memory\n";
 
 // What the control paints: its paint handler run into an image.
 QRgb Shown(CAnimatedPicture& picture, int x, int y)
@@ -181,6 +206,8 @@ TEST_F(AnimatedPictureTest, RefusesWhatItCannotLoad)
     const std::string pipe = folder + "/pipe.gif";
     ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
 #endif
+    const std::string large = folder + "/large.gif";
+    WriteLargeGif(large, std::uintmax_t{129} << 20);
     const std::vector<std::uint8_t> noFrames = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0, 0, 0, 0x3B};
     const std::vector<std::uint8_t> noPicture = {'n', 'o', 't', ' ', 'a', ' ', 'p', 'i', 'c', 't', 'u', 'r', 'e'};
     const struct {
@@ -202,6 +229,8 @@ TEST_F(AnimatedPictureTest, RefusesWhatItCannotLoad)
         {"a named pipe: refused without waiting for a writer", true, [&](auto& p) { return p.Load(pipe.c_str()); },
          {"Load (file): Error opening file " + pipe + "\n"}, true},
 #endif
+        {"a file larger than the memory bound: refused unread", true, [&](auto& p) { return p.Load(large.c_str()); },
+         {kMemoryTrace}, true},
         {"missing resource by name", true, [](auto& p) { return p.Load("banner", "Gif"); },
          {"Load (resource): Error loading resource banner\n"}, true},
         {"missing resource by number", true, [](auto& p) { return p.Load(165, "Gif"); },
@@ -444,46 +473,99 @@ TEST_F(AnimatedPictureTest, DestroyWhileAnimating)
     QCoreApplication::processEvents(); // no repaint or poll may reach the dead control
 }
 
-// Every image the control would hold counts against its bound of 128 MB: a picture
-// beyond it fails to load with its trace line. Frames decode to the whole logical
-// screen, which also sizes the back buffer and the save area (16 MB at 2048 by 2048).
+// Everything the control would hold counts against its bound, 128 MB unless it is
+// given another: a picture beyond it fails to load with its trace line. Frames
+// decode to the whole logical screen, which also sizes the back buffer and the save
+// area (16 MB at 2040 by 2040), and each frame holds objects besides its pixels.
+// However small the screen, an animation has at most 8192 frames.
 TEST_F(AnimatedPictureTest, BoundsTheMemoryOfItsImages)
 {
     const SolidFrame pixel = {{0, 0, 1, 1}, Red, 5, 1};
     const auto frames = [&](std::size_t n) { return std::vector<SolidFrame>(n, pixel); };
     QImage photo(6000, 3000, QImage::Format_RGB32); // 72 MB, and as much for the back buffer
     photo.fill(kInk[Green]);
+    // 12.8 MB for the picture and as much for the back buffer; a 16-bit PNG's decoded
+    // image takes twice that beside them before it is converted.
+    QImage deep(1600, 1000, QImage::Format_RGBA64);
+    deep.fill(kInk[Blue]);
+    QImage plain(1600, 1000, QImage::Format_RGB32);
+    plain.fill(kInk[Blue]);
+    const std::int64_t small = std::int64_t{16} << 20;
+    const std::string smallTrace = "Load: The picture needs more than 16 MB of memory\n";
     const struct {
         const char* what;
         std::vector<std::uint8_t> data;
-        bool loads;
+        std::string refusal; // the trace line; none for a picture that loads
+        std::int64_t bound = CAnimatedPicture::kDefaultMemoryBound;
     } rows[] = {
-        {"six frames, back buffer and save area: 128 MB", MakeGif(2048, 2048, frames(6)), true},
-        {"seven frames", MakeGif(2048, 2048, frames(7)), false},
-        {"one frame of the largest screen", MakeGif(65535, 65535, frames(1)), false},
-        {"two frames of the largest screen", MakeGif(65535, 65535, frames(2)), false},
-        {"a large photo", MakePng(photo), false},
+        {"six frames with their objects, back buffer and save area: just within", MakeGif(2040, 2040, frames(6)), {}},
+        {"seven frames", MakeGif(2040, 2040, frames(7)), kMemoryTrace},
+        {"8192 frames of 64 by 63: the pixels fit, not with the frames' objects", MakeGif(64, 63, frames(8192)),
+         kMemoryTrace},
+        {"8192 one-pixel frames", OnePixelFrames(8192), {}},
+        {"8193 one-pixel frames", OnePixelFrames(8193), "Load: The GIF has more than 8192 frames\n"},
+        {"one frame of the largest screen", MakeGif(65535, 65535, frames(1)), kMemoryTrace},
+        {"two frames of the largest screen", MakeGif(65535, 65535, frames(2)), kMemoryTrace},
+        {"a large photo", MakePng(photo), kMemoryTrace},
+        {"a bound of 16 MB: two frames of 1024 by 1024 and their screens go beyond it",
+         MakeGif(1024, 1024, frames(2)), smallTrace, small},
+        {"a bound of 16 MB: a 16-bit PNG whose decoded image outweighs its back buffer", MakePng(deep), smallTrace,
+         small},
+        {"a bound of 16 MB: the same picture at 8 bits a channel", MakePng(plain), {}, small},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
-        CAnimatedPicture picture;
-        EXPECT_EQ(picture.Load(row.data), row.loads);
-        EXPECT_EQ(Traces(), row.loads ? std::vector<std::string>()
-                                      : std::vector<std::string>{"Load: The picture needs more than 128 MB of memory\n"});
+        CAnimatedPicture picture(nullptr, row.bound);
+        EXPECT_EQ(picture.Load(row.data), row.refusal.empty());
+        EXPECT_EQ(Traces(), row.refusal.empty() ? std::vector<std::string>() : std::vector<std::string>{row.refusal});
     }
 }
 
 #ifdef __linux__
+std::int64_t PeakResident()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return std::int64_t{usage.ru_maxrss} * 1024;
+}
+
+// Crafted pictures that would take hundreds of megabytes: each is refused from what
+// its data declares, before anything of it is decoded or a file is read.
+TEST_F(AnimatedPictureTest, RefusesBeforeDecoding)
+{
+    QTemporaryDir dir;
+    const std::string large = dir.path().toStdString() + "/large.gif";
+    WriteLargeGif(large, std::uintmax_t{512} << 20);
+    const std::vector<std::uint8_t> frames = OnePixelFrames(1 << 18);
+    QImage grey(5700, 5700, QImage::Format_Grayscale8);
+    grey.fill(128);
+    const std::vector<std::uint8_t> png = MakePng(grey);
+    grey = QImage();
+    const struct {
+        const char* what;
+        std::function<bool(CAnimatedPicture&)> load;
+        std::string trace;
+    } rows[] = {
+        {"262144 one-pixel frames: 75 MB of frame objects", [&](auto& p) { return p.Load(frames); },
+         "Load: The GIF has more than 8192 frames\n"},
+        {"a 512 MB file with a GIF header", [&](auto& p) { return p.Load(large.c_str()); }, kMemoryTrace},
+        {"a grey PNG of 5700 by 5700: 162 MB once decoded", [&](auto& p) { return p.Load(png); }, kMemoryTrace},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        const std::int64_t before = PeakResident();
+        CAnimatedPicture picture;
+        EXPECT_FALSE(row.load(picture));
+        EXPECT_LT(PeakResident() - before, std::int64_t{16} << 20);
+        EXPECT_EQ(Traces(), std::vector<std::string>{row.trace});
+    }
+}
+
 // A frame far outside a small screen: its save area is clipped to the screen
 // instead of taking gigabytes for the frame's whole rectangle.
 TEST_F(AnimatedPictureTest, ClipsFramesToTheScreen)
 {
-    const auto peakResident = [] {
-        rusage usage{};
-        getrusage(RUSAGE_SELF, &usage);
-        return std::int64_t{usage.ru_maxrss} * 1024;
-    };
-    const std::int64_t before = peakResident();
+    const std::int64_t before = PeakResident();
     CAnimatedPicture picture;
     // 16 by 16 pixels; its second frame, disposal 3, lies at (0, 39168) with a size
     // of 39321 by 17305.
@@ -493,7 +575,7 @@ TEST_F(AnimatedPictureTest, ClipsFramesToTheScreen)
     const QImage first = picture.grab().toImage();
     picture.StepAnimation(4); // twice through both frames
     EXPECT_EQ(picture.grab().toImage(), first);
-    EXPECT_LT(peakResident() - before, std::int64_t{64} << 20);
+    EXPECT_LT(PeakResident() - before, std::int64_t{64} << 20);
 }
 #endif
 

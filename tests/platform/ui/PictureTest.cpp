@@ -69,6 +69,44 @@ TEST(Picture, ReportsItsSizeInHimetricAtNinetySixDpi)
     }
 }
 
+QByteArray Encoded(int width, int height, QImage::Format format, const char* encoding)
+{
+    QImage image(width, height, format);
+    if (format == QImage::Format_Mono || format == QImage::Format_Indexed8)
+        image.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+    image.fill(1);
+    return Encoded(image, encoding);
+}
+
+// The header tells what decoding makes: the size and the depth of the decoder's own
+// image, by which the picture control counts a picture before it decodes it.
+TEST(Picture, ReadsItsHeaderAsDecodingTurnsOut)
+{
+    const struct {
+        const char* name;
+        QByteArray data;
+    } rows[] = {
+        {"PNG", Png(96, 48)},
+        {"grey PNG", Encoded(5, 3, QImage::Format_Grayscale8, "PNG")},
+        {"16-bit PNG", Encoded(5, 3, QImage::Format_RGBA64, "PNG")},
+        {"one-bit PNG", Encoded(33, 2, QImage::Format_Mono, "PNG")},
+        {"JPEG", Encoded(7, 9, QImage::Format_RGB32, "JPEG")},
+        {"BMP with a palette", Encoded(5, 3, QImage::Format_Indexed8, "BMP")},
+        {"icon", Encoded(16, 16, QImage::Format_ARGB32, "ICO")},
+        {"one-pixel GIF, whose reader tells no format", kOnePixelGif},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto header = platform::Picture::ReadHeader(Bytes(row.data));
+        const QImage decoded = QImage::fromData(row.data);
+        ASSERT_TRUE(header.has_value());
+        ASSERT_FALSE(decoded.isNull());
+        EXPECT_EQ(header->m_size, decoded.size());
+        EXPECT_EQ(header->m_nBitsPerPixel, decoded.depth());
+    }
+    EXPECT_FALSE(platform::Picture::ReadHeader(Bytes(QByteArray("not a picture"))).has_value());
+}
+
 TEST(Picture, RefusesDataItCannotDecode)
 {
     const struct {
