@@ -31,6 +31,7 @@ const std::string kShaftBlank = "message: 数据输入不合理:毛坯直径应�
 const std::string kHoleBlank = "message: 数据输入不合理:毛坯直径应该小于曲线X坐标最小值\n"
                                "曲线X坐标最小值请看红色警戒线下方的提示";
 const std::string kNotPositive = "message: 数据输入不合理:要求输入大于零的数字";
+const std::string kBelowSmallestStep = "message: 数据输入不合理:要求输入不小于0.000001的数字";
 const std::string kOpened = std::string("open: ") + kProgramFileName;
 const std::string kPrompt = "message: 请键入一个数。";
 const std::string kUnknownCncSystem = "message: 数控系统文件中的数控系统无效,请在数控系统设置中重新选择数控系统";
@@ -104,12 +105,22 @@ TEST_F(MacroProgramDlgTest, ChecksInTheirOrder)
          {kNotPositive}, false},
         {"retract point 0", true, IDC_SHAFT, {"24", "1.5", "0.5", "0.1", "0", "0.4"}, 5.2f,
          {kNotPositive}, false},
+        {"a feed below 0", true, IDC_SHAFT, {"24", "-1.5", "0.5", "0.1", "30", "0.4"}, 5.2f,
+         {kNotPositive}, false},
         {"a feed the program would write as 0", true, IDC_SHAFT,
-         {"24", "0.0000004", "0.5", "0.1", "30", "0.4"}, 5.2f, {kNotPositive}, false},
+         {"24", "0.0000001", "0.5", "0.1", "30", "0.4"}, 5.2f, {kBelowSmallestStep}, false},
         {"a roughing step the program would write as 0", true, IDC_SHAFT,
-         {"24", "1.5", "0.0000004", "0.1", "30", "0.4"}, 5.2f, {kNotPositive}, false},
+         {"24", "1.5", "0.0000004", "0.1", "30", "0.4"}, 5.2f, {kBelowSmallestStep}, false},
         {"a finishing step the program would write as 0", true, IDC_SHAFT,
-         {"24", "1.5", "0.5", "0.0000004", "30", "0.4"}, 5.2f, {kNotPositive}, false},
+         {"24", "1.5", "0.5", "0.0000004", "30", "0.4"}, 5.2f, {kBelowSmallestStep}, false},
+        {"a finishing step the program would write rounded up", true, IDC_SHAFT,
+         {"24", "1.5", "0.5", "0.0000009", "30", "0.4"}, 5.2f, {kBelowSmallestStep}, false},
+        // A finishing step that small passes the check too, but would scan the curve here
+        // at 8 million depths.
+        {"the smallest feed and roughing step the program writes as typed", true, IDC_SHAFT,
+         {"24", "0.000001", "0.000001", "0.1", "30", "0.4"}, 5.2f, {kOpened}, true},
+        {"a step too small beside a field at 0: the field at 0 is reported", true, IDC_SHAFT,
+         {"24", "0.0000001", "0.5", "0.1", "0", "0.4"}, 5.2f, {kNotPositive}, false},
         {"a refused field: the prompt once, no check runs", true, IDC_SHAFT,
          {"abc", "1.5", "0.5", "0.1", "30", "0.4"}, 5.2f, {kPrompt}, false},
         {"a decimal comma in the allowance", true, IDC_SHAFT, {"24", "1.5", "0.5", "0.1", "30", "0,4"},
