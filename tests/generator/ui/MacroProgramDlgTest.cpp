@@ -1,5 +1,6 @@
 #include "generator/shengchengdaima.h"
 
+#include "generator/FailingFileSteps.h"
 #include "generator/logic/ProgramFile.h"
 #include "generator/logic/ReplaceFileContent.h"
 #include "generator/logic/SelectionFile.h"
@@ -9,9 +10,7 @@
 
 #include <array>
 #include <functional>
-#include <ostream>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace {
@@ -292,31 +291,28 @@ TEST_F(MacroProgramDlgTest, MissingSelectionFileExitsWithCode0)
         testing::ExitedWithCode(0), kMissingSelectionFileStderr);
 }
 
-void WriteHalfThenFail(std::ostream& out, std::string_view bytes)
-{
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size() / 2));
-    out.setstate(std::ios::badbit);
-}
-
 struct FileFailureCase {
     const char* what;
     std::function<void()> prepare;
-    bool fullDisk;  // the write fails part way
+    generator::FileReplacementSteps steps;
+    bool keepsEarlier;  // an earlier program is there and must stay
 };
 
 TEST_F(MacroProgramDlgTest, ProgramFileFailureKeepsTheDialogOpen)
 {
     const std::string earlier = "an earlier program\r\n";
-    const FileFailureCase cases[] = {
-        {"cannot be created",
-         [] { std::filesystem::create_directory(platform::Utf8Path(kProgramFileName)); }, false},
-        {"a device in its place",
-         [] { std::filesystem::create_symlink("/dev/full", platform::Utf8Path(kProgramFileName)); }, false},
-        {"the disk fills during the write: the earlier program stays", [&] { WriteFile(kProgramFileName, earlier); },
-         true},
-    };
     const generator::FileReplacementSteps real = generator::SetFileReplacementSteps({});
     generator::SetFileReplacementSteps(real);
+    const FileFailureCase cases[] = {
+        {"cannot be created",
+         [] { std::filesystem::create_directory(platform::Utf8Path(kProgramFileName)); }, real, false},
+        {"a device in its place",
+         [] { std::filesystem::create_symlink("/dev/full", platform::Utf8Path(kProgramFileName)); }, real, false},
+        {"the disk fills during the write: the earlier program stays", [&] { WriteFile(kProgramFileName, earlier); },
+         {WriteHalfThenFail, real.flush, real.rename}, true},
+        {"the flush to the disk fails: the earlier program stays", [&] { WriteFile(kProgramFileName, earlier); },
+         {real.write, FailToFlush, real.rename}, true},
+    };
     for (const FileFailureCase& c : cases) {
         SCOPED_TRACE(c.what);
         m_events.clear();
@@ -327,12 +323,15 @@ TEST_F(MacroProgramDlgTest, ProgramFileFailureKeepsTheDialogOpen)
         CMacroProgramDlg dialog;
         dialog.Create();
         Fill(dialog, IDC_SHAFT, kWorkedFields);
-        generator::SetFileReplacementSteps({c.fullDisk ? WriteHalfThenFail : real.write, real.rename});
+        generator::SetFileReplacementSteps(c.steps);
         Click(dialog, IDOK);
         generator::SetFileReplacementSteps(real);
         EXPECT_EQ(m_events, std::vector<std::string>{"message: 创建代码失败"});
         EXPECT_FALSE(dialog.IsEnded());
-        if (c.fullDisk) {
+        // Whatever stood under the program's name, and nothing beside it.
+        const std::vector<std::filesystem::path> names(std::filesystem::directory_iterator("."), {});
+        EXPECT_EQ(names, std::vector<std::filesystem::path>{"." / platform::Utf8Path(kProgramFileName)});
+        if (c.keepsEarlier) {
             EXPECT_EQ(ReadFile(kProgramFileName), earlier);
         }
     }
