@@ -93,5 +93,7 @@ void CMacroProgramDlg::OnOK()
         return;
     }
     CDialog::OnOK();
-    platform::ShellOpen(kProgramFileName);
+    // Where the desktop has no viewer for the file, the user still learns where it is.
+    if (!platform::ShellOpen(kProgramFileName))
+        MessageBox("宏程序已生成,但无法打开:" + platform::ShellFilePath(kProgramFileName));
 }

@@ -154,26 +154,43 @@ TEST_F(MacroProgramDlgTest, ChecksInTheirOrder)
 
 TEST_F(MacroProgramDlgTest, WritesTheProgramClosesAndThenOpensIt)
 {
-    EnterParabola();
-    g_nCncSystem = CNC_FANUC;
-    WriteFile(kProgramFileName, "an older program that is much longer than the new one");
-    CMacroProgramDlg dialog;
-    dialog.Create();
-    bool closedWhenOpened = false;
-    platform::SetShellOpenHook([&](const std::string& target) {
-        closedWhenOpened = dialog.IsEnded();
-        m_events.push_back("open: " + target);
-    });
-    Fill(dialog, IDC_SHAFT, kWorkedFields);
-    Click(dialog, IDOK);
+    const std::filesystem::path full =
+        (std::filesystem::current_path() / platform::Utf8Path(kProgramFileName)).make_preferred();
+    const std::u8string fullText = full.u8string();
+    const struct {
+        const char* what;
+        bool opens;
+        std::vector<std::string> events;
+    } cases[] = {
+        {"the desktop opens it", true, {kOpened}},
+        {"the desktop has no viewer for it: the user learns where it is", false,
+         {kOpened, "message: 宏程序已生成,但无法打开:" + std::string(fullText.begin(), fullText.end())}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        m_events.clear();
+        EnterParabola();
+        g_nCncSystem = CNC_FANUC;
+        WriteFile(kProgramFileName, "an older program that is much longer than the new one");
+        CMacroProgramDlg dialog;
+        dialog.Create();
+        bool closedWhenOpened = false;
+        platform::SetShellOpenHook([&](const std::string& target) {
+            closedWhenOpened = dialog.IsEnded();
+            m_events.push_back("open: " + target);
+            return c.opens;
+        });
+        Fill(dialog, IDC_SHAFT, kWorkedFields);
+        Click(dialog, IDOK);
 
-    EXPECT_EQ(m_events, std::vector<std::string>{kOpened});
-    EXPECT_TRUE(closedWhenOpened);
-    const std::vector<std::string> lines = ProgramLines();
-    ASSERT_EQ(lines.size(), 36u);
-    EXPECT_EQ(lines.front(), "G00z-2");
-    EXPECT_EQ(lines[2], "#1=13.2");
-    EXPECT_EQ(lines.back(), "G00x30");
+        EXPECT_EQ(m_events, c.events);
+        EXPECT_TRUE(closedWhenOpened);
+        const std::vector<std::string> lines = ProgramLines();
+        ASSERT_EQ(lines.size(), 36u);
+        EXPECT_EQ(lines.front(), "G00z-2");
+        EXPECT_EQ(lines[2], "#1=13.2");
+        EXPECT_EQ(lines.back(), "G00x30");
+    }
 }
 
 TEST_F(MacroProgramDlgTest, APressAfterARefusedFieldWritesWhatIsTypedThen)
