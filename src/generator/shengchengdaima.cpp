@@ -57,8 +57,14 @@ void CMacroProgramDlg::OnOK()
     }
     const MachiningParams params{m_nMachining, m_fBlankDia,  m_fFeed,      m_fRoughStep,
                                  m_fFinishStep, m_fRetractX, m_fAllowanceX};
-    if (!ValuesInRange(params)) {
+    switch (CheckInputRange(params)) {
+    case InputRange::Accepted:
+        break;
+    case InputRange::NotPositive:
         MessageBox("数据输入不合理:要求输入大于零的数字");
+        return;
+    case InputRange::BelowSmallestStep:
+        MessageBox("数据输入不合理:要求输入不小于0.000001的数字");
         return;
     }
     if (g_nCncSystem == 0) {
@@ -87,5 +93,7 @@ void CMacroProgramDlg::OnOK()
         return;
     }
     CDialog::OnOK();
-    platform::ShellOpen(kProgramFileName);
+    // Where the desktop has no viewer for the file, the user still learns where it is.
+    if (!platform::ShellOpen(kProgramFileName))
+        MessageBox("宏程序已生成,但无法打开:" + platform::ShellFilePath(kProgramFileName));
 }

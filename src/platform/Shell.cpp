@@ -22,22 +22,28 @@ bool IsWebAddress(const std::string& target)
     return target.starts_with("http://") || target.starts_with("https://");
 }
 
-void OpenWithDesktop(const std::string& target)
+QString AbsoluteFilePath(const std::string& file)
 {
-    const QString text = QString::fromStdString(target);
-    const QUrl url = IsWebAddress(target) ? QUrl(text)
-                                          : QUrl::fromLocalFile(QDir::current().absoluteFilePath(text));
-    QDesktopServices::openUrl(url);
+    return QDir::current().absoluteFilePath(QString::fromStdString(file));
+}
+
+bool OpenWithDesktop(const std::string& target)
+{
+    const QUrl url = IsWebAddress(target) ? QUrl(QString::fromStdString(target))
+                                          : QUrl::fromLocalFile(AbsoluteFilePath(target));
+    return QDesktopServices::openUrl(url);
 }
 
 } // namespace
 
-void ShellOpen(const std::string& target)
+bool ShellOpen(const std::string& target)
 {
-    if (g_openHook)
-        g_openHook(target);
-    else
-        OpenWithDesktop(target);
+    return g_openHook ? g_openHook(target) : OpenWithDesktop(target);
+}
+
+std::string ShellFilePath(const std::string& file)
+{
+    return QDir::toNativeSeparators(AbsoluteFilePath(file)).toStdString();
 }
 
 void ExitProcess(int code)

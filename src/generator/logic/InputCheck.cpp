@@ -1,22 +1,15 @@
 #include "generator/logic/InputCheck.h"
 
-#include "generator/logic/ProgramNumber.h"
-
 namespace generator {
 
-namespace {
-
-bool WrittenAboveZero(float value)
+InputRange CheckInputRange(const MachiningParams& params)
 {
-    return value > 0 && FormatProgramNumber(value) != "0";
-}
-
-} // namespace
-
-bool ValuesInRange(const MachiningParams& params)
-{
-    return params.blankDia > 0 && WrittenAboveZero(params.feed) && WrittenAboveZero(params.roughStep)
-           && WrittenAboveZero(params.finishStep) && params.retractX > 0 && params.allowanceX >= 0;
+    if (!(params.blankDia > 0 && params.feed > 0 && params.roughStep > 0 && params.finishStep > 0
+          && params.retractX > 0 && params.allowanceX >= 0))
+        return InputRange::NotPositive;
+    if (params.feed < kSmallestStep || params.roughStep < kSmallestStep || params.finishStep < kSmallestStep)
+        return InputRange::BelowSmallestStep;
+    return InputRange::Accepted;
 }
 
 } // namespace generator

@@ -1,5 +1,7 @@
 #include "generator/logic/ReplaceFileContent.h"
 
+#include "generator/logic/FlushToDisk.h"
+
 #include <charconv>
 #include <chrono>
 #include <fstream>
@@ -21,7 +23,7 @@ void RenameOver(const fs::path& from, const fs::path& to, std::error_code& error
     fs::rename(from, to, error);
 }
 
-FileReplacementSteps g_steps = {WriteBytes, RenameOver};
+FileReplacementSteps g_steps = {WriteBytes, FlushFileToDisk, RenameOver};
 
 // A name beside `target` that nothing uses yet; empty when none is found.
 fs::path FreeNameBeside(const fs::path& target)
@@ -76,12 +78,17 @@ bool ReplaceFileContent(const fs::path& path, std::string_view bytes)
     if (written && existed)
         fs::permissions(temp, status.permissions(), error);  // best effort: the new file is written already
     if (written) {
-        g_steps.rename(temp, target, error);
+        g_steps.flush(temp, error);
+        if (!error)
+            g_steps.rename(temp, target, error);
         written = !error;
     }
-    if (!written)
+    if (!written) {
         fs::remove(temp, error);
-    return written;
+        return false;
+    }
+    FlushFolderToDisk(target.has_parent_path() ? target.parent_path() : fs::path("."));
+    return true;
 }
 
 FileReplacementSteps SetFileReplacementSteps(const FileReplacementSteps& steps)

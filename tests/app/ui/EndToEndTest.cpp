@@ -47,7 +47,10 @@ protected:
             const auto action = m_actions.find(dialog.TemplateId());
             return action == m_actions.end() ? IDCANCEL : action->second(dialog);
         });
-        m_oldShell = platform::SetShellOpenHook([this](const std::string& target) { m_opened.push_back(target); });
+        m_oldShell = platform::SetShellOpenHook([this](const std::string& target) {
+            m_opened.push_back(target);
+            return true;
+        });
         m_oldSink = platform::SetMessageSink([this](QWidget*, const std::string& text) { m_messages.push_back(text); });
         m_dialog = std::make_unique<CVornaDlg>();
         m_dialog->Create();

@@ -1,8 +1,10 @@
 // The program file and the selection file are replaced whole or not at all.
+#include "generator/logic/FlushToDisk.h"
 #include "generator/logic/ProgramFile.h"
 #include "generator/logic/ReplaceFileContent.h"
 #include "generator/logic/SelectionFile.h"
 
+#include "generator/FailingFileSteps.h"
 #include "generator/TempWorkDir.h"
 
 #ifndef _WIN32
@@ -10,9 +12,12 @@
 #endif
 
 #include <algorithm>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -77,21 +82,25 @@ protected:
     FileReplacementSteps m_real{};
 };
 
-void WriteHalfThenFail(std::ostream& out, std::string_view bytes)
-{
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size() / 2));
-    out.flush();
-    out.setstate(std::ios::badbit);
-}
-
 void WriteHalfSilently(std::ostream& out, std::string_view bytes)
 {
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size() / 2));
 }
 
-void FailToRename(const fs::path&, const fs::path&, std::error_code& error)
+// Each file of the flushed file's folder with its bytes, as they stood when the
+// flush ran.
+std::vector<std::pair<fs::path, std::string>> g_folderAtFlush;
+
+void RecordFolderAndFlush(const fs::path& file, std::error_code& error)
 {
-    error = std::make_error_code(std::errc::permission_denied);
+    g_folderAtFlush.clear();
+    for (const fs::directory_entry& entry : fs::directory_iterator(file.parent_path().empty() ? "." : file.parent_path())) {
+        std::ifstream in(entry.path(), std::ios::binary);
+        g_folderAtFlush.emplace_back(entry.path().filename(),
+                                     std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
+    }
+    std::sort(g_folderAtFlush.begin(), g_folderAtFlush.end());
+    generator::FlushFileToDisk(file, error);
 }
 
 TEST_F(SavedFiles, ReplaceTheOldBytesWholeAndLeaveNothingElse)
@@ -117,9 +126,10 @@ TEST_F(SavedFiles, AFailedStepKeepsTheOldBytesAndRemovesTheNewFile)
         const char* what;
         FileReplacementSteps steps;
     } failures[] = {
-        {"the write fails part way (a full disk)", {WriteHalfThenFail, m_real.rename}},
-        {"a short write the stream does not report", {WriteHalfSilently, m_real.rename}},
-        {"the rename fails (the file is held by another program)", {m_real.write, FailToRename}},
+        {"the write fails part way (a full disk)", {WriteHalfThenFail, m_real.flush, m_real.rename}},
+        {"a short write the stream does not report", {WriteHalfSilently, m_real.flush, m_real.rename}},
+        {"the flush to the disk fails", {m_real.write, FailToFlush, m_real.rename}},
+        {"the rename fails (the file is held by another program)", {m_real.write, m_real.flush, FailToRename}},
     };
     for (const auto& failure : failures) {
         for (const SavedFile& file : kSavedFiles) {
@@ -132,6 +142,23 @@ TEST_F(SavedFiles, AFailedStepKeepsTheOldBytesAndRemovesTheNewFile)
             EXPECT_EQ(ReadFile(file.path), kOldBytes);
             EXPECT_EQ(Entries(), FileAndFolder(file));
         }
+    }
+}
+
+TEST_F(SavedFiles, TheNewBytesAreFlushedToTheDiskBeforeTheyReplaceTheOld)
+{
+    generator::SetFileReplacementSteps({m_real.write, RecordFolderAndFlush, m_real.rename});
+    for (const SavedFile& file : kSavedFiles) {
+        SCOPED_TRACE(file.path);
+        ClearWorkDir();
+        WriteFile(file.path, kOldBytes);
+        g_folderAtFlush.clear();
+        ASSERT_TRUE(file.save());
+        // The old file untouched beside the new one, whose name sorts after it.
+        ASSERT_EQ(g_folderAtFlush.size(), 2u);
+        EXPECT_EQ(g_folderAtFlush[0].first, platform::Utf8Path(file.path).filename());
+        EXPECT_EQ(g_folderAtFlush[0].second, kOldBytes);
+        EXPECT_EQ(g_folderAtFlush[1].second, file.saved);
     }
 }
 

@@ -1,9 +1,14 @@
 #include "generator/shukongxitongshezhi.h"
 
+#include "generator/FailingFileSteps.h"
+#include "generator/logic/ReplaceFileContent.h"
 #include "generator/logic/SelectionFile.h"
 #include "generator/ui/RecordingWorkDir.h"
 #include "res/resource.h"
 
+#include <algorithm>
+#include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -74,15 +79,42 @@ TEST_F(CncSystemDlgTest, SavingWritesTheCodeAndKeepsTheDialogOpen)
     EXPECT_EQ(g_nCncSystem, 0);
 }
 
-TEST_F(CncSystemDlgTest, SavingFailsWhenTheFolderIsGone)
+TEST_F(CncSystemDlgTest, SavingFailsAndTheEarlierChoiceStays)
 {
-    WriteFile(kSelectionFilePath, "1\r\n");
-    CCncSystemDlg dialog;
-    dialog.Create();
-    std::filesystem::remove_all(platform::Utf8Path("数控系统"));
-    Click(dialog, IDC_SAVE_SELECTION);
-    EXPECT_EQ(m_events, std::vector<std::string>{"message: 保存失败：无法写入数控系统文件"});
-    EXPECT_FALSE(std::filesystem::exists(platform::Utf8Path("数控系统")));
+    namespace fs = std::filesystem;
+    const generator::FileReplacementSteps real = generator::SetFileReplacementSteps({});
+    generator::SetFileReplacementSteps(real);
+    const fs::path folder = platform::Utf8Path("数控系统");
+    const fs::path file = platform::Utf8Path(kSelectionFilePath);
+    const struct {
+        const char* what;
+        std::function<void()> breakSave;
+        std::vector<fs::path> left;  // everything in the working folder afterwards
+    } cases[] = {
+        {"the folder is gone", [&] { fs::remove_all(folder); }, {}},
+        {"the flush to the disk fails",
+         [&] { generator::SetFileReplacementSteps({real.write, FailToFlush, real.rename}); }, {folder, file}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        m_events.clear();
+        WriteFile(kSelectionFilePath, "1\r\n");
+        CCncSystemDlg dialog;
+        dialog.Create();
+        Click(dialog, IDC_DASEN);
+        c.breakSave();
+        Click(dialog, IDC_SAVE_SELECTION);
+        generator::SetFileReplacementSteps(real);
+        EXPECT_EQ(m_events, std::vector<std::string>{"message: 保存失败：无法写入数控系统文件"});
+        std::vector<fs::path> left;
+        for (const fs::directory_entry& entry : fs::recursive_directory_iterator(m_dir))
+            left.push_back(entry.path().lexically_relative(m_dir));
+        std::sort(left.begin(), left.end());
+        EXPECT_EQ(left, c.left);
+        if (!c.left.empty()) {
+            EXPECT_EQ(ReadFile(kSelectionFilePath), "1\r\n");
+        }
+    }
 }
 
 TEST_F(CncSystemDlgTest, MissingSelectionFileEndsTheProgram)

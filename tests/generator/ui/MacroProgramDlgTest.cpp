@@ -1,5 +1,6 @@
 #include "generator/shengchengdaima.h"
 
+#include "generator/FailingFileSteps.h"
 #include "generator/logic/ProgramFile.h"
 #include "generator/logic/ReplaceFileContent.h"
 #include "generator/logic/SelectionFile.h"
@@ -9,9 +10,7 @@
 
 #include <array>
 #include <functional>
-#include <ostream>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace {
@@ -31,6 +30,7 @@ const std::string kShaftBlank = "message: 数据输入不合理:毛坯直径应�
 const std::string kHoleBlank = "message: 数据输入不合理:毛坯直径应该小于曲线X坐标最小值\n"
                                "曲线X坐标最小值请看红色警戒线下方的提示";
 const std::string kNotPositive = "message: 数据输入不合理:要求输入大于零的数字";
+const std::string kBelowSmallestStep = "message: 数据输入不合理:要求输入不小于0.000001的数字";
 const std::string kOpened = std::string("open: ") + kProgramFileName;
 const std::string kPrompt = "message: 请键入一个数。";
 const std::string kUnknownCncSystem = "message: 数控系统文件中的数控系统无效,请在数控系统设置中重新选择数控系统";
@@ -104,12 +104,22 @@ TEST_F(MacroProgramDlgTest, ChecksInTheirOrder)
          {kNotPositive}, false},
         {"retract point 0", true, IDC_SHAFT, {"24", "1.5", "0.5", "0.1", "0", "0.4"}, 5.2f,
          {kNotPositive}, false},
+        {"a feed below 0", true, IDC_SHAFT, {"24", "-1.5", "0.5", "0.1", "30", "0.4"}, 5.2f,
+         {kNotPositive}, false},
         {"a feed the program would write as 0", true, IDC_SHAFT,
-         {"24", "0.0000004", "0.5", "0.1", "30", "0.4"}, 5.2f, {kNotPositive}, false},
+         {"24", "0.0000001", "0.5", "0.1", "30", "0.4"}, 5.2f, {kBelowSmallestStep}, false},
         {"a roughing step the program would write as 0", true, IDC_SHAFT,
-         {"24", "1.5", "0.0000004", "0.1", "30", "0.4"}, 5.2f, {kNotPositive}, false},
+         {"24", "1.5", "0.0000004", "0.1", "30", "0.4"}, 5.2f, {kBelowSmallestStep}, false},
         {"a finishing step the program would write as 0", true, IDC_SHAFT,
-         {"24", "1.5", "0.5", "0.0000004", "30", "0.4"}, 5.2f, {kNotPositive}, false},
+         {"24", "1.5", "0.5", "0.0000004", "30", "0.4"}, 5.2f, {kBelowSmallestStep}, false},
+        {"a finishing step the program would write rounded up", true, IDC_SHAFT,
+         {"24", "1.5", "0.5", "0.0000009", "30", "0.4"}, 5.2f, {kBelowSmallestStep}, false},
+        // A finishing step that small passes the check too, but would scan the curve here
+        // at 8 million depths.
+        {"the smallest feed and roughing step the program writes as typed", true, IDC_SHAFT,
+         {"24", "0.000001", "0.000001", "0.1", "30", "0.4"}, 5.2f, {kOpened}, true},
+        {"a step too small beside a field at 0: the field at 0 is reported", true, IDC_SHAFT,
+         {"24", "0.0000001", "0.5", "0.1", "0", "0.4"}, 5.2f, {kNotPositive}, false},
         {"a refused field: the prompt once, no check runs", true, IDC_SHAFT,
          {"abc", "1.5", "0.5", "0.1", "30", "0.4"}, 5.2f, {kPrompt}, false},
         {"a decimal comma in the allowance", true, IDC_SHAFT, {"24", "1.5", "0.5", "0.1", "30", "0,4"},
@@ -144,26 +154,43 @@ TEST_F(MacroProgramDlgTest, ChecksInTheirOrder)
 
 TEST_F(MacroProgramDlgTest, WritesTheProgramClosesAndThenOpensIt)
 {
-    EnterParabola();
-    g_nCncSystem = CNC_FANUC;
-    WriteFile(kProgramFileName, "an older program that is much longer than the new one");
-    CMacroProgramDlg dialog;
-    dialog.Create();
-    bool closedWhenOpened = false;
-    platform::SetShellOpenHook([&](const std::string& target) {
-        closedWhenOpened = dialog.IsEnded();
-        m_events.push_back("open: " + target);
-    });
-    Fill(dialog, IDC_SHAFT, kWorkedFields);
-    Click(dialog, IDOK);
+    const std::filesystem::path full =
+        (std::filesystem::current_path() / platform::Utf8Path(kProgramFileName)).make_preferred();
+    const std::u8string fullText = full.u8string();
+    const struct {
+        const char* what;
+        bool opens;
+        std::vector<std::string> events;
+    } cases[] = {
+        {"the desktop opens it", true, {kOpened}},
+        {"the desktop has no viewer for it: the user learns where it is", false,
+         {kOpened, "message: 宏程序已生成,但无法打开:" + std::string(fullText.begin(), fullText.end())}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        m_events.clear();
+        EnterParabola();
+        g_nCncSystem = CNC_FANUC;
+        WriteFile(kProgramFileName, "an older program that is much longer than the new one");
+        CMacroProgramDlg dialog;
+        dialog.Create();
+        bool closedWhenOpened = false;
+        platform::SetShellOpenHook([&](const std::string& target) {
+            closedWhenOpened = dialog.IsEnded();
+            m_events.push_back("open: " + target);
+            return c.opens;
+        });
+        Fill(dialog, IDC_SHAFT, kWorkedFields);
+        Click(dialog, IDOK);
 
-    EXPECT_EQ(m_events, std::vector<std::string>{kOpened});
-    EXPECT_TRUE(closedWhenOpened);
-    const std::vector<std::string> lines = ProgramLines();
-    ASSERT_EQ(lines.size(), 36u);
-    EXPECT_EQ(lines.front(), "G00z-2");
-    EXPECT_EQ(lines[2], "#1=13.2");
-    EXPECT_EQ(lines.back(), "G00x30");
+        EXPECT_EQ(m_events, c.events);
+        EXPECT_TRUE(closedWhenOpened);
+        const std::vector<std::string> lines = ProgramLines();
+        ASSERT_EQ(lines.size(), 36u);
+        EXPECT_EQ(lines.front(), "G00z-2");
+        EXPECT_EQ(lines[2], "#1=13.2");
+        EXPECT_EQ(lines.back(), "G00x30");
+    }
 }
 
 TEST_F(MacroProgramDlgTest, APressAfterARefusedFieldWritesWhatIsTypedThen)
@@ -281,33 +308,30 @@ TEST_F(MacroProgramDlgTest, MissingSelectionFileExitsWithCode0)
         testing::ExitedWithCode(0), kMissingSelectionFileStderr);
 }
 
-void WriteHalfThenFail(std::ostream& out, std::string_view bytes)
-{
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size() / 2));
-    out.setstate(std::ios::badbit);
-}
-
 struct FileFailureCase {
     const char* what;
     std::function<void()> prepare;
-    bool fullDisk;  // the write fails part way
+    generator::FileReplacementSteps steps;
+    bool keepsEarlier;  // an earlier program is there and must stay
 };
 
 TEST_F(MacroProgramDlgTest, ProgramFileFailureKeepsTheDialogOpen)
 {
     const std::string earlier = "an earlier program\r\n";
-    const FileFailureCase cases[] = {
-        {"cannot be created",
-         [] { std::filesystem::create_directory(platform::Utf8Path(kProgramFileName)); }, false},
-#ifndef _WIN32  // on Windows the folder above is what stands in the file's place
-        {"a device in its place",
-         [] { std::filesystem::create_symlink("/dev/full", platform::Utf8Path(kProgramFileName)); }, false},
-#endif
-        {"the disk fills during the write: the earlier program stays", [&] { WriteFile(kProgramFileName, earlier); },
-         true},
-    };
     const generator::FileReplacementSteps real = generator::SetFileReplacementSteps({});
     generator::SetFileReplacementSteps(real);
+    const FileFailureCase cases[] = {
+        {"cannot be created",
+         [] { std::filesystem::create_directory(platform::Utf8Path(kProgramFileName)); }, real, false},
+#ifndef _WIN32  // on Windows the folder above is what stands in the file's place
+        {"a device in its place",
+         [] { std::filesystem::create_symlink("/dev/full", platform::Utf8Path(kProgramFileName)); }, real, false},
+#endif
+        {"the disk fills during the write: the earlier program stays", [&] { WriteFile(kProgramFileName, earlier); },
+         {WriteHalfThenFail, real.flush, real.rename}, true},
+        {"the flush to the disk fails: the earlier program stays", [&] { WriteFile(kProgramFileName, earlier); },
+         {real.write, FailToFlush, real.rename}, true},
+    };
     for (const FileFailureCase& c : cases) {
         SCOPED_TRACE(c.what);
         m_events.clear();
@@ -318,12 +342,15 @@ TEST_F(MacroProgramDlgTest, ProgramFileFailureKeepsTheDialogOpen)
         CMacroProgramDlg dialog;
         dialog.Create();
         Fill(dialog, IDC_SHAFT, kWorkedFields);
-        generator::SetFileReplacementSteps({c.fullDisk ? WriteHalfThenFail : real.write, real.rename});
+        generator::SetFileReplacementSteps(c.steps);
         Click(dialog, IDOK);
         generator::SetFileReplacementSteps(real);
         EXPECT_EQ(m_events, std::vector<std::string>{"message: 创建代码失败"});
         EXPECT_FALSE(dialog.IsEnded());
-        if (c.fullDisk) {
+        // Whatever stood under the program's name, and nothing beside it.
+        const std::vector<std::filesystem::path> names(std::filesystem::directory_iterator("."), {});
+        EXPECT_EQ(names, std::vector<std::filesystem::path>{"." / platform::Utf8Path(kProgramFileName)});
+        if (c.keepsEarlier) {
             EXPECT_EQ(ReadFile(kProgramFileName), earlier);
         }
     }

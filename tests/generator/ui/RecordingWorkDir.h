@@ -23,8 +23,10 @@ protected:
         TempWorkDir::SetUp();
         m_previousSink = platform::SetMessageSink(
             [this](QWidget*, const std::string& text) { m_events.push_back("message: " + text); });
-        m_previousOpen = platform::SetShellOpenHook(
-            [this](const std::string& target) { m_events.push_back("open: " + target); });
+        m_previousOpen = platform::SetShellOpenHook([this](const std::string& target) {
+            m_events.push_back("open: " + target);
+            return true;
+        });
         m_previousExit = platform::SetExitProcessHook(
             [this](int code) { m_events.push_back("exit: " + std::to_string(code)); });
         g_strFormulaX.clear();
@@ -69,8 +71,10 @@ protected:
         platform::SetExitProcessHook({});
         platform::SetMessageSink(
             [](QWidget*, const std::string& text) { std::fprintf(stderr, "message: %s\n", text.c_str()); });
-        platform::SetShellOpenHook(
-            [](const std::string& target) { std::fprintf(stderr, "open: %s\n", target.c_str()); });
+        platform::SetShellOpenHook([](const std::string& target) {
+            std::fprintf(stderr, "open: %s\n", target.c_str());
+            return true;
+        });
     }
 
     static constexpr const char* kMissingSelectionFileStderr =

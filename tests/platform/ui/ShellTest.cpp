@@ -47,7 +47,7 @@ TEST(ShellOpen, WebAddressesStayUrlsAndEverythingElseIsAFileOfTheWorkingDirector
     };
     for (const auto& row : rows) {
         recorder.urls.clear();
-        platform::ShellOpen(row.target);
+        EXPECT_TRUE(platform::ShellOpen(row.target)) << row.target;
         ASSERT_EQ(recorder.urls.size(), 1u) << row.target;
         EXPECT_EQ(recorder.urls[0], row.url) << row.target;
     }
@@ -56,14 +56,23 @@ TEST(ShellOpen, WebAddressesStayUrlsAndEverythingElseIsAFileOfTheWorkingDirector
         QDesktopServices::unsetUrlHandler(scheme);
 }
 
+TEST(ShellOpen, AFileTheDesktopHasNoViewerForIsReported)
+{
+    // The offscreen platform registers no application for any file.
+    EXPECT_FALSE(platform::ShellOpen("宏程序G代码.TXT"));
+}
+
 TEST(ShellHooks, ReplaceTheDesktopAndTheExit)
 {
     std::vector<std::string> opened;
     std::vector<int> codes;
-    platform::SetShellOpenHook([&opened](const std::string& target) { opened.push_back(target); });
+    platform::SetShellOpenHook([&opened](const std::string& target) {
+        opened.push_back(target);
+        return false;
+    });
     platform::SetExitProcessHook([&codes](int code) { codes.push_back(code); });
 
-    platform::ShellOpen("宏程序G代码.TXT");
+    EXPECT_FALSE(platform::ShellOpen("宏程序G代码.TXT"));  // the hook's answer is ShellOpen's
     platform::ExitProcess(0); // returns under the hook, as callers rely on in tests
 
     EXPECT_TRUE(platform::SetShellOpenHook({}));
