@@ -102,14 +102,6 @@ bool Modulo(double a, double b, double& dValue)
     return true;
 }
 
-int FunctionIndex(std::string_view name)
-{
-    for (int i = 0; i < static_cast<int>(std::size(kFunctionNames)); ++i)
-        if (kFunctionNames[i] == name)
-            return i;
-    return -1;
-}
-
 bool ApplyFunction(int nFunction, double v, double& dValue)
 {
     if (nFunction < 0 || nFunction >= static_cast<int>(std::size(kFunctions)))

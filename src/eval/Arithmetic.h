@@ -13,8 +13,6 @@ inline constexpr std::string_view kFunctionNames[] = {"ABS", "ATAN", "COS", "EXP
 bool Divide(double a, double b, double& dValue);
 bool Power(double dBase, double dExponent, double& dValue);
 bool Modulo(double a, double b, double& dValue);
-// The index of the name in kFunctionNames, -1 for no function.
-int FunctionIndex(std::string_view name);
 bool ApplyFunction(int nFunction, double v, double& dValue);
 
 } // namespace eval

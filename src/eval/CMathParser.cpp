@@ -4,7 +4,6 @@
 #include "eval/AsciiCase.h"
 #include "eval/DecimalToDouble.h"
 #include "eval/FoldedTables.h"
-#include "eval/ParseTables.h"
 #include "eval/RuleValue.h"
 #include "eval/SyntaxError.h"
 #include "eval/TokenCode.h"
@@ -166,124 +165,37 @@ int CMathParser::ScanIdentifier()
     return ReadVariable(identifier, &m_token.dValue) ? TOKEN_OPERAND : TOKEN_ERROR;
 }
 
-void CMathParser::Push(const ParseItem& item)
-{
-    if (m_nTop == kStackSize - 1) {
-        m_nError = SYNTAX_STACK_FULL;
-        return;
-    }
-    // Member by member: one wide copy would load the code just stored as a byte,
-    // which the processor cannot forward from the store and stalls on.
-    ParseItem& top = m_stack[++m_nTop];
-    top.nCode = item.nCode;
-    top.dValue = item.dValue;
-    top.strText = item.strText;
-}
-
-// The popped items stay readable, in pushed order, until the next push. The
-// tables never pop below the bottom item (see ParseTablesCheck.cpp).
-const ParseItem* CMathParser::Pop(int nCount)
-{
-    m_nTop -= nCount;
-    return &m_stack[m_nTop + 1];
-}
-
-void CMathParser::Shift(int nState)
-{
-    m_token.nCode = static_cast<std::uint8_t>(nState);
-    Push(m_token);
-    m_nTokenType = NextToken();
-}
-
-// A refused computation leaves the value alone; the parse goes on and the
-// result will be 0.
-int CMathParser::Reduce(int nRule)
-{
-    const eval::Rule& rule = eval::RuleOf(nRule);
-    const ParseItem* right = Pop(rule.nLength);
-    double values[eval::kMaxRuleLength];
-    for (int i = 0; i < rule.nLength; ++i)
-        values[i] = right[i].dValue;
-    if (!eval::RuleValue(nRule, values, right[0].strText ? eval::FunctionIndex(right[0].strText) : -1, m_token.dValue))
-        m_bMathError = 1;
-    m_token.nCode = static_cast<std::uint8_t>(GotoState(nRule));
-    Push(m_token);
-    return m_token.nCode;
-}
-
-int CMathParser::GotoState(int nRule) const
-{
-    return eval::GotoOf(eval::RuleOf(nRule).nLeft, m_stack[m_nTop].nCode);
-}
-
-void CMathParser::EvaluateByTables()
+// The shifts and reductions of ParseTables.h, with the one-symbol reductions
+// folded away (FoldedTables.h), on a stack of bare states and values. A refused
+// computation only marks the math error and the parse goes on; a syntax error,
+// "!" where an operand belongs or a full stack ends it.
+void CMathParser::Evaluate()
 {
     m_nPos = 0;
-    m_nTop = -1;
     m_nError = 0;
     m_bMathError = 0;
-    m_bError = 0;
+    m_bError = 1;
+    m_dResult = 0;
     if (m_strExpr.size() > kMaxTextLength) {
         m_nError = SYNTAX_TEXT_TOO_LONG;
-    } else {
-        Push(ParseItem{});
-        m_nTokenType = NextToken();
-        // The top item's state, kept at hand instead of read back from the stack.
-        int nState = 0;
-        bool bDone = false;
-        while (!bDone && m_nError == 0) {
-            const eval::Action action = eval::kAction[nState][m_nTokenType];
-            switch (action.kind) {
-            case eval::ActionKind::Shift:
-                Shift(action.nArg);
-                nState = action.nArg;
-                break;
-            case eval::ActionKind::Reduce:
-                nState = Reduce(action.nArg);
-                break;
-            case eval::ActionKind::Error:
-                m_nError = action.nArg;
-                m_nPos = static_cast<std::uint16_t>(m_nPos - m_nTokenLen);
-                break;
-            case eval::ActionKind::Stop:
-                m_bMathError = 1;
-                bDone = true;
-                break;
-            case eval::ActionKind::Accept:
-            case eval::ActionKind::None:  // never met: every reachable state has a full row
-                bDone = true;
-                break;
-            }
-        }
+        return;
     }
-    if (m_bMathError || m_nError) {
-        m_bError = 1;
-        m_dResult = 0;
-    } else {
-        m_dResult = m_stack[m_nTop].dValue;
-    }
-}
-
-// Shifts and reductions as in EvaluateByTables, with the one-symbol reductions
-// folded away; a refused computation, as there, only marks the math error.
-bool CMathParser::EvaluateFolded()
-{
-    if (m_strExpr.size() > kMaxTextLength)
-        return false;
     const eval::FoldedTables& tables = eval::kFolded;
     std::uint8_t states[kStackSize];
     double values[kStackSize];
     std::int8_t functions[kStackSize];  // for a function-name item, its index
-    m_nPos = 0;
-    m_bMathError = 0;
     int nTop = 0;
     int nToken = NextToken();
     eval::Step step = tables.start[nToken];
     states[0] = step.nState;  // the bottom state
     for (;;) {
         if (step.kind == eval::ActionKind::Shift) {
-            if (nTop == kStackSize - 1)
-                return false;
+            if (nTop == kStackSize - 1) {
+                // The refused token is taken all the same: the scan stops after it.
+                m_nError = SYNTAX_STACK_FULL;
+                NextToken();
+                return;
+            }
             const int nBelow = step.nState;
             ++nTop;
             values[nTop] = m_token.dValue;
@@ -297,25 +209,21 @@ bool CMathParser::EvaluateFolded()
             step = tables.afterReduce[step.nLeft][states[nTop - 1]][nToken];
         } else if (step.kind == eval::ActionKind::Accept) {
             break;
-        } else {
-            return false;
+        } else if (step.kind == eval::ActionKind::Error) {
+            // Back to the start of the offending token.
+            m_nError = step.nArg;
+            m_nPos = static_cast<std::uint16_t>(m_nPos - m_nTokenLen);
+            return;
+        } else {  // Stop, the tables' only other action (FoldedTables.h)
+            m_bMathError = 1;
+            return;
         }
         states[nTop] = step.nState;
     }
-    // What the table loop leaves: the bottom item and the accepted expression.
-    m_nTop = nTop;
-    m_stack[nTop].nCode = tables.state[step.nState];
-    m_stack[nTop].dValue = values[nTop];
-    m_nError = 0;
-    m_bError = m_bMathError;
-    m_dResult = m_bMathError ? 0 : values[nTop];
-    return true;
-}
-
-void CMathParser::Evaluate()
-{
-    if (!EvaluateFolded())
-        EvaluateByTables();
+    if (!m_bMathError) {
+        m_bError = 0;
+        m_dResult = values[nTop];
+    }
 }
 
 int CMathParser::RoundToInt(double v)

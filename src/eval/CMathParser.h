@@ -7,7 +7,6 @@
 #include "eval/ParseItem.h"
 #include "eval/VariableList.h"
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -29,16 +28,15 @@ public:
 
     // Parses and evaluates the text; may be called again with the same outcome.
     // A text longer than 65535 characters, beyond the 16-bit positions, is a
-    // syntax error. Runs the folded loop, and the table loop for a text that the
-    // folded loop leaves unfinished.
-    void Evaluate();
+    // syntax error. Flattened: the tokenizer runs inside the parse loop, without calls.
+    [[gnu::flatten]] void Evaluate();
 
     // The nearest integer, a tie going to the lower neighbour (2.5 → 2, -2.5 → -3).
     // The result must fit in an int.
     static int RoundToInt(double v);
 
 private:
-    friend struct CMathParserProbe;  // tests look into the tokenizer and the parser
+    friend struct CMathParserProbe;  // tests look into the tokenizer and the error state
 
     static constexpr int kStackSize = 100;
 
@@ -49,31 +47,11 @@ private:
     int ScanNumber();
     int ScanIdentifier();
 
-    // The table loop: one ACTION and one stack push per shift and per reduction.
-    // Every text's outcome is defined by it.
-    void EvaluateByTables();
-    // The same tables folded (FoldedTables.h) on a stack of bare states and values,
-    // for a text that is accepted; false, with the outcome not yet set, for any
-    // other text. fuzz/eval proves it gives the table loop's outcome.
-    // Flattened: the tokenizer runs inside the loop, without calls.
-    [[gnu::flatten]] bool EvaluateFolded();
-
-    void Push(const ParseItem& item);
-    const ParseItem* Pop(int nCount);
-    // Inline, and defined before EvaluateByTables, their one caller, so that the
-    // parse loop runs without calls.
-    inline void Shift(int nState);
-    inline int Reduce(int nRule);  // gives the state pushed
-    int GotoState(int nRule) const;
-
     std::string_view m_strExpr;       // matched without regard to case
-    ParseItem m_token{};              // the lookahead's value or keyword; a reduction's result
+    ParseItem m_token{};              // the lookahead's value or keyword
     int m_bMathError = 0;             // a computation was refused, or "!" met
-    std::array<ParseItem, kStackSize> m_stack;  // items beyond m_nTop hold nothing
-    int m_nTop = -1;                  // -1 while the stack is empty
     int m_nError = 0;                 // a SyntaxError code, 0 for none
     std::uint16_t m_nTokenLen = 0;    // the last token's length
-    int m_nTokenType = 0;             // the lookahead's TokenCode
     int m_nFunction = 0;              // a function-name token's index in kFunctionNames
     VariableList m_varList;           // in the order added
     std::uint16_t m_nPos = 0;         // the next character to read

@@ -1,8 +1,8 @@
 #pragma once
-// The tables of ParseTables.h prepared for CMathParser's fast loop, at compile
+// The tables of ParseTables.h prepared for CMathParser's parse loop, at compile
 // time and from those tables alone, so that the grammar's knowledge stays there:
 // - the states the tables reach are numbered densely, plus one dead state whose
-//   row has no action (the fast loop then leaves the text to the table loop);
+//   row has no action, for the pairs of states no text puts on the stack;
 // - every chain of one-symbol reductions (P → operand, U → P, G → U, F → G,
 //   T → F, E → T) only relabels the item on top, so it is folded, together with
 //   the GOTO before it and the ACTION after it, into one look-up from the state
@@ -146,5 +146,42 @@ constexpr bool StepsEndOnOtherActions(const Planes& planes)
 }
 static_assert(StepsEndOnOtherActions(kFolded.afterShift) && StepsEndOnOtherActions(kFolded.afterReduce),
               "a chain of one-symbol reductions is longer than the states");
+
+// Every step a text can meet has an action: the first one, those after a shift,
+// and those after a reduction over a state with a GOTO entry for its left side,
+// which is every state a reduction uncovers (ParseTablesCheck.cpp). The parse
+// loop thus meets only Shift, Reduce, Accept, Error and Stop.
+constexpr bool StepsHaveActions(const StepsByToken& steps)
+{
+    for (int t = 0; t < TOKEN_COUNT; ++t)
+        if (steps[t].kind == ActionKind::None)
+            return false;
+    return true;
+}
+
+constexpr int DenseOf(int nState)
+{
+    for (int d = 0; d < kDeadState; ++d)
+        if (kFolded.state[d] == nState)
+            return d;
+    return kDeadState;
+}
+
+constexpr bool ReachedStepsHaveActions()
+{
+    if (!StepsHaveActions(kFolded.start))
+        return false;
+    for (int b = 0; b < kDeadState; ++b) {
+        const int nBelow = kFolded.state[b];
+        for (const Action& shift : kAction[nBelow])
+            if (shift.kind == ActionKind::Shift && !StepsHaveActions(kFolded.afterShift[b][DenseOf(shift.nArg)]))
+                return false;
+        for (int n = 0; n < kNonTerminalCount; ++n)
+            if (kGoto[n][nBelow] != kNoState && !StepsHaveActions(kFolded.afterReduce[n][b]))
+                return false;
+    }
+    return true;
+}
+static_assert(ReachedStepsHaveActions(), "a step a text can meet has no action");
 
 } // namespace eval

@@ -2,7 +2,7 @@
 // The evaluator's grammar and its shift-reduce tables. Rule and state numbers are
 // the parser's own: there are no rules 11 and 13 and no states 7, 18 and 26.
 // ParseTablesCheck.cpp proves at compile time that the tables fit the rules;
-// FoldedTables.h derives the fast loop's tables from these.
+// FoldedTables.h derives the parse loop's tables from these.
 //
 // The grammar (kRules below is the one the parser uses):
 //

@@ -1,6 +1,6 @@
 #pragma once
 // The value a reduction gives its rule's left side: the one place that knows
-// what each rule computes, shared by both parse loops of CMathParser.
+// what each rule computes.
 
 #include "eval/Arithmetic.h"
 
