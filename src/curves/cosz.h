@@ -1,9 +1,9 @@
 #pragma once
 // The cosine curve dialog: the Z range and the a, b, c, d of (x-d) = a*cos(b*(z-c)).
 
-#include "platform/CDialog.h"
+#include "curves/CurveDlg.h"
 
-class CCosineDlg : public platform::CDialog {
+class CCosineDlg : public CCurveDlg {
 public:
     explicit CCosineDlg(QWidget* pParent = nullptr);
 
@@ -14,8 +14,4 @@ public:
     float m_fB = 0;
     float m_fC = 0;
     float m_fD = 0;
-
-protected:
-    void DoDataExchange(platform::CDataExchange* pDX) override;
-    void OnOK() override;
 };

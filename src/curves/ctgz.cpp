@@ -1,31 +1,11 @@
 #include "curves/ctgz.h"
 
-#include "curves/CurveDialogAdapter.h"
+#include "curves/CurveExchanges.h"
 #include "curves/logic/CurveKinds.h"
-#include "curves/logic/CurveOkSequence.h"
-#include "platform/DataExchange.h"
 #include "res/DialogTemplates.h"
-#include "res/resource.h"
 
-CCotangentDlg::CCotangentDlg(QWidget* pParent) : CDialog(res::kCotangent, pParent)
+CCotangentDlg::CCotangentDlg(QWidget* pParent)
+    : CCurveDlg(res::kCotangent, curves::kCotangentCurve, curves::kFourParametersExchange,
+                {.zStart = &m_fZStart, .zEnd = &m_fZEnd, .a = &m_fA, .b = &m_fB, .c = &m_fC, .d = &m_fD}, pParent)
 {
-}
-
-void CCotangentDlg::DoDataExchange(platform::CDataExchange* pDX)
-{
-    CDialog::DoDataExchange(pDX);
-    platform::DDX_Text(pDX, IDC_Z_START, m_fZStart);
-    platform::DDX_Text(pDX, IDC_Z_END, m_fZEnd);
-    platform::DDX_Text(pDX, IDC_PARAM_A, m_fA);
-    platform::DDX_Text(pDX, IDC_PARAM_B, m_fB);
-    platform::DDX_Text(pDX, IDC_PARAM_C, m_fC);
-    platform::DDX_Text(pDX, IDC_PARAM_D, m_fD);
-}
-
-void CCotangentDlg::OnOK()
-{
-    const curves::CurveFields fields{.zStart = &m_fZStart, .zEnd = &m_fZEnd, .a = &m_fA, .b = &m_fB,
-                                     .c = &m_fC, .d = &m_fD};
-    CurveDialogAdapter host(*this, [this] { CDialog::OnOK(); });
-    curves::RunCurveOkSequence(curves::kCotangentCurve, fields, host);
 }

@@ -1,9 +1,9 @@
 #pragma once
 // The dialog of the parabola (Z-b)^2 = 2P(X-a), whose axis lies along X.
 
-#include "platform/CDialog.h"
+#include "curves/CurveDlg.h"
 
-class CParabolaXDlg : public platform::CDialog {
+class CParabolaXDlg : public CCurveDlg {
 public:
     explicit CParabolaXDlg(QWidget* pParent = nullptr);
 
@@ -13,11 +13,4 @@ public:
     float m_fP = 0;
     float m_fA = 0;
     float m_fB = 0;
-
-protected:
-    void DoDataExchange(platform::CDataExchange* pDX) override;
-    void OnOK() override;
-
-private:
-    void OnHowToInput();
 };

@@ -2,9 +2,9 @@
 // The dialog of the parabola (X-a)^2 = 2P(Z-b), whose axis lies along Z, with its
 // branch above or below X = a.
 
-#include "platform/CDialog.h"
+#include "curves/CurveDlg.h"
 
-class CParabolaZDlg : public platform::CDialog {
+class CParabolaZDlg : public CCurveDlg {
 public:
     explicit CParabolaZDlg(QWidget* pParent = nullptr);
 
@@ -15,11 +15,4 @@ public:
     float m_fA = 0;
     int m_nDirection = 0;  // 0 "顺时针", 1 "逆时针"
     float m_fB = 0;
-
-protected:
-    void DoDataExchange(platform::CDataExchange* pDX) override;
-    void OnOK() override;
-
-private:
-    void OnHowToInput();
 };

@@ -2,9 +2,9 @@
 // The dialog of the hyperbola whose branches open along X: the Z range, a, b, the
 // centre (c, d) and the branch.
 
-#include "platform/CDialog.h"
+#include "curves/CurveDlg.h"
 
-class CHyperbolaXDlg : public platform::CDialog {
+class CHyperbolaXDlg : public CCurveDlg {
 public:
     explicit CHyperbolaXDlg(QWidget* pParent = nullptr);
 
@@ -16,11 +16,4 @@ public:
     float m_fB = 0;
     float m_fC = 0;
     float m_fD = 0;
-
-protected:
-    void DoDataExchange(platform::CDataExchange* pDX) override;
-    void OnOK() override;
-
-private:
-    void OnHowToInput();
 };

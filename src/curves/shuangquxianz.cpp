@@ -1,40 +1,14 @@
 #include "curves/shuangquxianz.h"
 
-#include "curves/CurveDialogAdapter.h"
+#include "curves/CurveExchanges.h"
 #include "curves/shuangquxianheli.h"
 #include "curves/logic/CurveKinds.h"
-#include "curves/logic/CurveOkSequence.h"
-#include "platform/DataExchange.h"
 #include "res/DialogTemplates.h"
-#include "res/resource.h"
 
-CHyperbolaZDlg::CHyperbolaZDlg(QWidget* pParent) : CDialog(res::kHyperbolaZ, pParent)
+CHyperbolaZDlg::CHyperbolaZDlg(QWidget* pParent)
+    : CCurveDlg(res::kHyperbolaZ, curves::kHyperbolaZCurve, curves::kDirectionLastExchange,
+                {.zStart = &m_fZStart, .zEnd = &m_fZEnd, .a = &m_fA, .b = &m_fB, .c = &m_fC, .d = &m_fD,
+                 .direction = &m_nDirection}, pParent)
 {
-    OnClicked(IDC_HOW_TO_INPUT, [this] { OnHowToInput(); });
-}
-
-void CHyperbolaZDlg::DoDataExchange(platform::CDataExchange* pDX)
-{
-    CDialog::DoDataExchange(pDX);
-    platform::DDX_Text(pDX, IDC_Z_START, m_fZStart);
-    platform::DDX_Text(pDX, IDC_Z_END, m_fZEnd);
-    platform::DDX_Text(pDX, IDC_PARAM_A, m_fA);
-    platform::DDX_Text(pDX, IDC_PARAM_B, m_fB);
-    platform::DDX_Text(pDX, IDC_PARAM_C, m_fC);
-    platform::DDX_Text(pDX, IDC_PARAM_D, m_fD);
-    platform::DDX_Radio(pDX, IDC_RADIO_FIRST, m_nDirection);
-}
-
-void CHyperbolaZDlg::OnOK()
-{
-    const curves::CurveFields fields{.zStart = &m_fZStart, .zEnd = &m_fZEnd, .a = &m_fA, .b = &m_fB,
-                                     .c = &m_fC, .d = &m_fD, .direction = &m_nDirection};
-    CurveDialogAdapter host(*this, [this] { CDialog::OnOK(); });
-    curves::RunCurveOkSequence(curves::kHyperbolaZCurve, fields, host);
-}
-
-void CHyperbolaZDlg::OnHowToInput()
-{
-    CHyperbolaNotesDlg notes;
-    notes.DoModal();
+    OpenOnHowToInput<CHyperbolaNotesDlg>();
 }

@@ -2,9 +2,9 @@
 // The dialog of the hyperbola whose branches open along Z: the Z range, a, b, the
 // centre (c, d) and the half of the branches.
 
-#include "platform/CDialog.h"
+#include "curves/CurveDlg.h"
 
-class CHyperbolaZDlg : public platform::CDialog {
+class CHyperbolaZDlg : public CCurveDlg {
 public:
     explicit CHyperbolaZDlg(QWidget* pParent = nullptr);
 
@@ -16,11 +16,4 @@ public:
     float m_fC = 0;
     float m_fD = 0;
     int m_nDirection = 0;  // 0 "顺时针", 1 "逆时针"
-
-protected:
-    void DoDataExchange(platform::CDataExchange* pDX) override;
-    void OnOK() override;
-
-private:
-    void OnHowToInput();
 };

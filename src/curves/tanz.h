@@ -2,9 +2,9 @@
 // The tangent curve dialog: the Z range, at most one period long, and the a, b, c, d
 // of (x-d) = a*tan(b*(z-c)).
 
-#include "platform/CDialog.h"
+#include "curves/CurveDlg.h"
 
-class CTangentDlg : public platform::CDialog {
+class CTangentDlg : public CCurveDlg {
 public:
     explicit CTangentDlg(QWidget* pParent = nullptr);
 
@@ -15,8 +15,4 @@ public:
     float m_fB = 0;
     float m_fC = 0;
     float m_fD = 0;
-
-protected:
-    void DoDataExchange(platform::CDataExchange* pDX) override;
-    void OnOK() override;
 };

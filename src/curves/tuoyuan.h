@@ -2,9 +2,9 @@
 // The ellipse dialog: the Z range, the half axes a and b, the centre (c, d) and which
 // half of the ellipse is turned.
 
-#include "platform/CDialog.h"
+#include "curves/CurveDlg.h"
 
-class CEllipseDlg : public platform::CDialog {
+class CEllipseDlg : public CCurveDlg {
 public:
     explicit CEllipseDlg(QWidget* pParent = nullptr);
 
@@ -16,11 +16,4 @@ public:
     float m_fC = 0;
     float m_fD = 0;
     int m_nDirection = 0;  // 0 "顺时针", 1 "逆时针"
-
-protected:
-    void DoDataExchange(platform::CDataExchange* pDX) override;
-    void OnOK() override;
-
-private:
-    void OnHowToInput();
 };

@@ -16,6 +16,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLineEdit>
 
 #include <gtest/gtest.h>
 
@@ -430,6 +431,69 @@ TEST_F(CurveDialogs, AcceptedCurveIsMeasuredByThePreview)
     RunEventsUntil([] { return g_fCurveXStart == 23; });
     g_pPreviewDlg = nullptr;
     EXPECT_FLOAT_EQ(g_fCurveXStart, 23);
+}
+
+// The order in which each dialog reads its controls, seen through a refused field:
+// the controls before it have given their members the typed values, it and those
+// after have kept theirs, and the focus is on it with its text selected.
+TEST_F(CurveDialogs, ARefusedFieldStopsTheExchangeInTheDialogsOrder)
+{
+    struct Row {
+        const char* name;
+        MakeDialog make;
+        std::vector<int> order;  // the controls in the order of the exchange
+    };
+    const std::vector<int> fourParameters{IDC_Z_START, IDC_Z_END, IDC_PARAM_A, IDC_PARAM_B, IDC_PARAM_C, IDC_PARAM_D};
+    std::vector<int> directionLast = fourParameters;
+    directionLast.push_back(IDC_RADIO_FIRST);
+    std::vector<int> directionFirst{IDC_RADIO_FIRST};
+    directionFirst.insert(directionFirst.end(), fourParameters.begin(), fourParameters.end());
+    const Row rows[] = {
+        {"ellipse", Make<CEllipseDlg>, directionLast},
+        {"hyperbola X", Make<CHyperbolaXDlg>, directionFirst},
+        {"hyperbola Z", Make<CHyperbolaZDlg>, directionLast},
+        {"parabola X", Make<CParabolaXDlg>, {IDC_Z_START, IDC_Z_END, IDC_PARAM_A, IDC_PARAM_B, IDC_PARAM_C}},
+        {"parabola Z", Make<CParabolaZDlg>,
+         {IDC_Z_START, IDC_Z_END, IDC_PARAM_A, IDC_PARAM_B, IDC_RADIO_FIRST, IDC_PARAM_C}},
+        {"sine", Make<CSineDlg>, fourParameters},
+        {"cosine", Make<CCosineDlg>, fourParameters},
+        {"tangent", Make<CTangentDlg>, fourParameters},
+        {"cotangent", Make<CCotangentDlg>, fourParameters},
+    };
+    constexpr const char* kRefused = "x";
+    // What the user types into the control at `index` of the order.
+    const auto typedAt = [](std::size_t index) { return std::to_string(index + 1); };
+    for (const Row& row : rows) {
+        for (std::size_t refused = 0; refused < row.order.size(); ++refused) {
+            if (row.order[refused] == IDC_RADIO_FIRST)
+                continue;
+            SCOPED_TRACE(std::string(row.name) + ", refused control " + std::to_string(row.order[refused]));
+            Restart();
+            const std::unique_ptr<CDialog> dialog = row.make();
+            Run(*dialog, [&](CDialog& d) {
+                for (std::size_t i = 0; i < row.order.size(); ++i) {
+                    if (row.order[i] == IDC_RADIO_FIRST)
+                        Click(d, IDC_RADIO_SECOND);
+                    else
+                        d.SetDlgItemText(row.order[i], i == refused ? kRefused : typedAt(i));
+                }
+                Click(d, IDOK);
+                auto* edit = static_cast<QLineEdit*>(d.GetDlgItem(row.order[refused]));
+                EXPECT_EQ(d.focusWidget(), edit);
+                EXPECT_EQ(edit->selectedText().toStdString(), kRefused);
+                d.UpdateData(false);  // shows what the members hold
+            });
+            EXPECT_EQ(m_messages, std::vector<std::string>{kPrompt});
+            for (std::size_t i = 0; i < row.order.size(); ++i) {
+                const bool read = i < refused;
+                if (row.order[i] == IDC_RADIO_FIRST)
+                    EXPECT_EQ(dialog->IsDlgButtonChecked(IDC_RADIO_SECOND), read) << "the direction";
+                else
+                    EXPECT_EQ(dialog->GetDlgItemText(row.order[i]), read ? typedAt(i) : "0")
+                        << "control " << row.order[i];
+            }
+        }
+    }
 }
 
 } // namespace
