@@ -52,6 +52,8 @@ if [[ "$preset" == windows ]]; then
 fi
 if [[ "$preset" == sanitize ]]; then
   seconds=${FUZZ_SECONDS:-25}
+  artifacts=build/sanitize/fuzz-artifacts  # an input that fails, kept out of the source tree
+  mkdir -p "$artifacts"
   while IFS= read -r fuzzer; do
     echo "fuzzing $(basename "$fuzzer") for ${seconds}s"
     corpus=$(mktemp -d)
@@ -61,8 +63,9 @@ if [[ "$preset" == sanitize ]]; then
     # freed memory counts toward that RSS and fills over a run (256 MB by default), so it
     # is kept to 64 MB: the limit then holds the target's own memory.
     ASAN_OPTIONS="$ASAN_OPTIONS:quarantine_size_mb=64" \
-      "$fuzzer" -max_total_time="$seconds" -rss_limit_mb=512 -timeout=5 -print_final_stats=0 "$corpus" 2>"$corpus.log" \
-      || { tail -50 "$corpus.log"; exit 1; }
+      "$fuzzer" -max_total_time="$seconds" -rss_limit_mb=512 -timeout=5 -print_final_stats=0 \
+        -artifact_prefix="$artifacts/" "$corpus" 2>"$corpus.log" \
+      || { tail -50 "$corpus.log"; echo "the failing input is in $artifacts/"; exit 1; }
     # The edges reached: the libraries carry the coverage instrumentation too.
     grep -m1 -o 'DONE *cov: [0-9]*' "$corpus.log" | sed 's/DONE */  /' || true
     rm -rf "$corpus" "$corpus.log"
