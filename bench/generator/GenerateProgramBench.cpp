@@ -1,7 +1,7 @@
 // One whole generation with a fine finishing step: about 100,000 scan points, each
 // a fresh evaluator object, then the program's text and its file. Goal: 35 ms.
 
-#include "curves/CurveState.h"
+#include "curves/logic/CurveState.h"
 #include "curves/logic/StepDepths.h"
 #include "generator/logic/GenerateProgram.h"
 #include "generator/logic/Machining.h"

@@ -1,6 +1,6 @@
 #include "generator/shengchengdaima.h"
 
-#include "curves/CurveState.h"
+#include "curves/logic/CurveState.h"
 #include "generator/MissingSelectionFile.h"
 #include "generator/logic/GenerateProgram.h"
 #include "generator/logic/InputCheck.h"

@@ -1,6 +1,6 @@
 #include "generator/logic/ProgramText.h"
 
-#include "curves/CurveState.h"
+#include "curves/logic/CurveState.h"
 #include "generator/logic/Machining.h"
 #include "generator/logic/ProgramNumber.h"
 #include "platform/FillTemplate.h"

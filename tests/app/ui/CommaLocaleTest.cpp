@@ -2,7 +2,7 @@
 // dialog through the preview to the program file writes every number with a point,
 // the same characters as under the "C" locale.
 #include "app/VORNADlg.h"
-#include "curves/CurveState.h"
+#include "curves/logic/CurveState.h"
 #include "curves/logic/PreviewPicture.h"
 #include "generator/logic/ProgramFile.h"
 #include "generator/logic/SelectionFile.h"

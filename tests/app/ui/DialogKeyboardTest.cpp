@@ -1,6 +1,6 @@
 // The dialogs under the keyboard alone, as a new user meets them: which control has
 // the focus at opening, where Tab goes, and the worked ellipse typed field by field.
-#include "curves/CurveState.h"
+#include "curves/logic/CurveState.h"
 #include "curves/tuoyuan.h"
 #include "generator/TempWorkDir.h"
 #include "generator/shengchengdaima.h"

@@ -1,7 +1,7 @@
 // The whole road through the main window: a curve typed into its dialog, drawn and
 // measured by the preview, a CNC system chosen, and the program file written.
 #include "app/VORNADlg.h"
-#include "curves/CurveState.h"
+#include "curves/logic/CurveState.h"
 #include "generator/TempWorkDir.h"
 #include "platform/CDialog.h"
 #include "platform/MessageBox.h"

@@ -1,6 +1,6 @@
 #include "app/AboutDlg.h"
 #include "app/VORNADlg.h"
-#include "curves/CurveState.h"
+#include "curves/logic/CurveState.h"
 #include "curves/shitu.h"
 #include "picture/AnimatedPicture.h"
 #include "platform/CDialog.h"

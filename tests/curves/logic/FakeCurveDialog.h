@@ -3,9 +3,9 @@
 // and a record of what the OK sequence asked of it; and a fixture that puts a
 // previous curve into the shared state.
 
-#include "curves/CurveState.h"
 #include "curves/logic/CurveKinds.h"
 #include "curves/logic/CurveOkSequence.h"
+#include "curves/logic/CurveState.h"
 
 #include <gtest/gtest.h>
 

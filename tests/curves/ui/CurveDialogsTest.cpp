@@ -1,7 +1,7 @@
 // The nine curve dialogs driven through their controls, as a user would.
-#include "curves/CurveState.h"
 #include "curves/cosz.h"
 #include "curves/ctgz.h"
+#include "curves/logic/CurveState.h"
 #include "curves/paowuxianx.h"
 #include "curves/paowuxianz.h"
 #include "curves/shitu.h"

@@ -1,4 +1,4 @@
-#include "curves/CurveState.h"
+#include "curves/logic/CurveState.h"
 #include "curves/shitu.h"
 #include "res/resource.h"
 #include "support/RunEvents.h"

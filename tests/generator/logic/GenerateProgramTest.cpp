@@ -1,6 +1,6 @@
 #include "generator/logic/GenerateProgram.h"
 
-#include "curves/CurveState.h"
+#include "curves/logic/CurveState.h"
 #include "generator/TempWorkDir.h"
 #include "generator/logic/Machining.h"
 #include "generator/logic/ProgramFile.h"

@@ -3,7 +3,7 @@
 // are recorded in one list, in the order they happen, and the shared curve state
 // starts as at program start.
 
-#include "curves/CurveState.h"
+#include "curves/logic/CurveState.h"
 #include "generator/TempWorkDir.h"
 #include "platform/CDialog.h"
 #include "platform/MessageBox.h"
