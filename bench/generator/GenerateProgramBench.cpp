@@ -37,7 +37,7 @@ void BM_GenerateParabolaFineStep(benchmark::State& state)
     state.counters["scan_points"] = double(points);
 
     for (auto _ : state) {
-        const auto program = generator::GenerateProgram(params, curve, CNC_FANUC);
+        const auto program = generator::GenerateProgram(params, curve, generator::CncControl::Fanuc);
         if (!program || !generator::WriteProgramFile(*program)) {
             state.SkipWithError("program not generated or not written");
             break;
