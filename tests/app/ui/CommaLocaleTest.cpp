@@ -9,6 +9,7 @@
 #include "generator/ui/RecordingWorkDir.h"
 #include "res/resource.h"
 #include "support/CommaLocale.h"
+#include "support/ResetCurveState.h"
 #include "support/RunEvents.h"
 
 #include <QLineEdit>
@@ -41,7 +42,7 @@ protected:
     void TearDown() override
     {
         platform::SetModalHook(m_previousModal);
-        g_fPreviewScale = 0;
+        ResetCurveState();
         RecordingWorkDir::TearDown();
     }
 

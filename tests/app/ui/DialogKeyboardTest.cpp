@@ -9,6 +9,7 @@
 #include "platform/MessageBox.h"
 #include "res/resource.h"
 #include "support/Keyboard.h"
+#include "support/ResetCurveState.h"
 
 #include <QLineEdit>
 
@@ -45,9 +46,7 @@ protected:
     {
         platform::SetModalHook(m_oldModal);
         platform::SetMessageSink(m_oldSink);
-        g_strFormulaX.clear();
-        g_fZStart = g_fZEnd = g_fPreviewScale = 0;
-        g_nCncSystem = 0;
+        ResetCurveState();
         TempWorkDir::TearDown();
     }
 

@@ -7,6 +7,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Shell.h"
 #include "res/resource.h"
+#include "support/ResetCurveState.h"
 #include "support/RunEvents.h"
 
 #include <QAbstractButton>
@@ -62,9 +63,7 @@ protected:
         platform::SetModalHook(m_oldModal);
         platform::SetShellOpenHook(m_oldShell);
         platform::SetMessageSink(m_oldSink);
-        g_strFormulaX.clear();
-        g_fZStart = g_fZEnd = g_fPreviewScale = 0;
-        g_nFormulaKind = g_nCncSystem = 0;
+        ResetCurveState();
         TempWorkDir::TearDown();
     }
 
