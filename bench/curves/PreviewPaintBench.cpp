@@ -2,7 +2,7 @@
 // example (100 samples), offscreen; beside it the composing alone (evaluations and
 // texts), to show how the time divides between evaluating and drawing.
 // Goal: a full painting within 5 ms.
-#include "curves/CurveState.h"
+#include "curves/logic/CurveState.h"
 #include "curves/logic/PreviewPicture.h"
 #include "curves/shitu.h"
 #include "res/DialogTemplates.h"

@@ -1,7 +1,7 @@
 // One whole generation with a fine finishing step: about 100,000 scan points, each
 // a fresh evaluator object, then the program's text and its file. Goal: 35 ms.
 
-#include "curves/CurveState.h"
+#include "curves/logic/CurveState.h"
 #include "curves/logic/StepDepths.h"
 #include "generator/logic/GenerateProgram.h"
 #include "generator/logic/Machining.h"
@@ -37,7 +37,7 @@ void BM_GenerateParabolaFineStep(benchmark::State& state)
     state.counters["scan_points"] = double(points);
 
     for (auto _ : state) {
-        const auto program = generator::GenerateProgram(params, curve, CNC_FANUC);
+        const auto program = generator::GenerateProgram(params, curve, generator::CncControl::Fanuc);
         if (!program || !generator::WriteProgramFile(*program)) {
             state.SkipWithError("program not generated or not written");
             break;

@@ -1,7 +1,6 @@
 #include "app/VORNADlg.h"
 
 #include "app/AboutDlg.h"
-#include "curves/CurveState.h"
 #include "curves/cosz.h"
 #include "curves/ctgz.h"
 #include "curves/helijiance.h"

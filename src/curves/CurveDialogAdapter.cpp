@@ -1,6 +1,5 @@
 #include "curves/CurveDialogAdapter.h"
 
-#include "curves/CurveState.h"
 #include "curves/shitu.h"
 
 CurveDialogAdapter::CurveDialogAdapter(platform::CDialog& dialog, std::function<void()> closeWithOk)

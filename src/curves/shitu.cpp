@@ -1,6 +1,6 @@
 #include "curves/shitu.h"
 
-#include "curves/CurveState.h"
+#include "curves/logic/CurveState.h"
 #include "curves/logic/PreviewPicture.h"
 #include "curves/logic/PreviewView.h"
 #include "platform/FontMap.h"
@@ -32,6 +32,8 @@ void DrawTexts(platform::MemoryCanvas& canvas, const std::vector<curves::Preview
 }
 
 } // namespace
+
+CCurvePreviewDlg* g_pPreviewDlg = nullptr;
 
 CCurvePreviewDlg::CCurvePreviewDlg(QWidget* parent) : CDialog(res::kPreview, parent)
 {

@@ -31,3 +31,7 @@ private:
 
     QBrush m_brBack;
 };
+
+// The one preview window, made by the main window; curve dialogs repaint it through
+// this pointer, and it clears the pointer when it goes.
+extern CCurvePreviewDlg* g_pPreviewDlg;

@@ -1,7 +1,8 @@
 #include "generator/shengchengdaima.h"
 
-#include "curves/CurveState.h"
+#include "curves/logic/CurveState.h"
 #include "generator/MissingSelectionFile.h"
+#include "generator/logic/CncControl.h"
 #include "generator/logic/GenerateProgram.h"
 #include "generator/logic/InputCheck.h"
 #include "generator/logic/Machining.h"
@@ -67,23 +68,25 @@ void CMacroProgramDlg::OnOK()
         MessageBox("数据输入不合理:要求输入不小于0.000001的数字");
         return;
     }
-    if (g_nCncSystem == 0) {
-        const std::optional<int> code = ReadSelectionFile();
-        if (!code) {
+    int code = g_nCncSystem;
+    if (code == 0) {
+        const std::optional<int> saved = ReadSelectionFile();
+        if (!saved) {
             QuitForMissingSelectionFile(*this);
             return;
         }
-        // A code of no control (0, or one written by hand) selects no dialect: the file
-        // would hold blank lines and the formula, yet be opened as a program. It is not
-        // kept, so the next press reads the file again.
-        if (!IsKnownCncSystem(*code)) {
-            MessageBox("数控系统文件中的数控系统无效,请在数控系统设置中重新选择数控系统");
-            return;
-        }
-        g_nCncSystem = *code;
+        code = *saved;
     }
+    // A code of no control (0, or one written into the file by hand) has no program to
+    // write: it is refused and not kept, so the next press reads the file again.
+    const std::optional<CncControl> control = CncControlOfCode(code);
+    if (!control) {
+        MessageBox("数控系统文件中的数控系统无效,请在数控系统设置中重新选择数控系统");
+        return;
+    }
+    g_nCncSystem = code;
     const std::optional<std::vector<std::string>> program =
-        GenerateProgram(params, CurrentCurve(), g_nCncSystem);
+        GenerateProgram(params, CurrentCurve(), *control);
     if (!program) {
         MessageBox("数据输入不合理:曲线在加工范围内有无法计算的点");
         return;

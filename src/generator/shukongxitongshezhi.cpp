@@ -1,6 +1,6 @@
 #include "generator/shukongxitongshezhi.h"
 
-#include "curves/CurveState.h"
+#include "curves/logic/CurveState.h"
 #include "generator/MissingSelectionFile.h"
 #include "generator/logic/SelectionFile.h"
 #include "platform/DataExchange.h"

@@ -1,6 +1,6 @@
 // The ellipse, the hyperbolas and the parabolas: square-root and quadratic curves.
-#include "curves/CurveState.h"
 #include "curves/logic/CurveKinds.h"
+#include "curves/logic/CurveState.h"
 
 namespace curves {
 

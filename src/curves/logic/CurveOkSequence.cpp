@@ -1,6 +1,6 @@
 #include "curves/logic/CurveOkSequence.h"
 
-#include "curves/CurveState.h"
+#include "curves/logic/CurveState.h"
 #include "curves/logic/ScaleFromEnds.h"
 
 #include <array>

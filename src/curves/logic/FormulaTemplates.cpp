@@ -1,6 +1,6 @@
 #include "curves/logic/FormulaTemplates.h"
 
-#include "curves/CurveState.h"
+#include "curves/logic/CurveState.h"
 
 namespace curves {
 

@@ -1,6 +1,6 @@
 #include "curves/logic/PreviewPicture.h"
 
-#include "curves/CurveState.h"
+#include "curves/logic/CurveState.h"
 #include "curves/logic/EvaluateAtDepth.h"
 #include "curves/logic/StepDepths.h"
 #include "platform/FillTemplate.h"

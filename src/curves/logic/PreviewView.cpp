@@ -1,6 +1,6 @@
 #include "curves/logic/PreviewView.h"
 
-#include "curves/CurveState.h"
+#include "curves/logic/CurveState.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 // The sine, cosine, tangent and cotangent curves.
-#include "curves/CurveState.h"
 #include "curves/logic/CurveKinds.h"
+#include "curves/logic/CurveState.h"
 
 namespace curves {
 

@@ -1,6 +1,6 @@
 #include "generator/logic/CurveSnapshot.h"
 
-#include "curves/CurveState.h"
+#include "curves/logic/CurveState.h"
 
 namespace generator {
 

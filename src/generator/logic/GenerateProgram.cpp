@@ -9,7 +9,7 @@
 namespace generator {
 
 std::optional<std::vector<std::string>> GenerateProgram(const MachiningParams& params,
-                                                        const CurveSnapshot& curve, int dialect)
+                                                        const CurveSnapshot& curve, CncControl control)
 {
     // The scan ends on the Z end; with no scan point the Z end is the Z start.
     const std::optional<double> startRadius = curves::EvaluateAtDepth(curve.formulaX, curve.zStart);
@@ -43,7 +43,7 @@ std::optional<std::vector<std::string>> GenerateProgram(const MachiningParams& p
     };
     if (!WritesOnlyFiniteNumbers(numbers))
         return std::nullopt;
-    return ProgramLines(dialect, params.machining, numbers, curve);
+    return ProgramLines(control, params.machining, numbers, curve);
 }
 
 } // namespace generator

@@ -1,8 +1,9 @@
 #pragma once
 // A whole generation once the inputs have passed the generator's checks and the
-// dialect is known: the curve scan, the stock, the start radius and the
+// control is known: the curve scan, the stock, the start radius and the
 // program's lines.
 
+#include "generator/logic/CncControl.h"
 #include "generator/logic/CurveSnapshot.h"
 
 #include <optional>
@@ -26,6 +27,6 @@ struct MachiningParams {
 // at a scan point or at the Z end (an evaluation error or a radius that is not
 // finite), or when a number the program would write is not finite.
 std::optional<std::vector<std::string>> GenerateProgram(const MachiningParams& params,
-                                                        const CurveSnapshot& curve, int dialect);
+                                                        const CurveSnapshot& curve, CncControl control);
 
 } // namespace generator

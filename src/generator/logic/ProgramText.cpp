@@ -1,6 +1,6 @@
 #include "generator/logic/ProgramText.h"
 
-#include "curves/CurveState.h"
+#include "curves/logic/CurveState.h"
 #include "generator/logic/Machining.h"
 #include "generator/logic/ProgramNumber.h"
 #include "platform/FillTemplate.h"
@@ -8,28 +8,26 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <optional>
 #include <span>
 
 namespace generator {
 namespace {
 
 enum class DialectFamily {
-    Bracketed,  // codes 1, 2, 5, 6: #-variables, WHILE[...]DO n ... END n
-    Huazhong,   // code 4: #-variables, WHILE ... ENDW
-    Siemens,    // code 3: R-parameters, labels and backward jumps
+    Bracketed,  // Guangshu, FANUC, Dasen, Mitsubishi: #-variables, WHILE[...]DO n ... END n
+    Huazhong,   // #-variables, WHILE ... ENDW
+    Siemens,    // R-parameters, labels and backward jumps
 };
 
-// The family of a dialect code; none for a code outside 1 to 6.
-constexpr std::optional<DialectFamily> FamilyOfDialect(int code)
+constexpr DialectFamily FamilyOf(CncControl control)
 {
-    switch (code) {
-    case CNC_GUANGSHU: case CNC_FANUC: case CNC_DASEN: case CNC_MITSUBISHI:
-        return DialectFamily::Bracketed;
-    case CNC_HUAZHONG: return DialectFamily::Huazhong;
-    case CNC_SIEMENS: return DialectFamily::Siemens;
-    default: return std::nullopt;
+    switch (control) {
+    case CncControl::Huazhong: return DialectFamily::Huazhong;
+    case CncControl::Siemens: return DialectFamily::Siemens;
+    case CncControl::Guangshu: case CncControl::Fanuc: case CncControl::Dasen: case CncControl::Mitsubishi:
+        break;
     }
+    return DialectFamily::Bracketed;
 }
 
 // The six columns of the slot table: one per dialect family and machining type.
@@ -133,11 +131,11 @@ std::string FillSlot(const SlotTemplate& slot, SlotColumn column, const ProgramN
                                   FormatProgramNumber);
 }
 
-const std::string* ChooseFormulaLine(int dialect, const CurveSnapshot& curve)
+const std::string* ChooseFormulaLine(CncControl control, const CurveSnapshot& curve)
 {
-    if (dialect == CNC_SIEMENS)
+    if (control == CncControl::Siemens)
         return &curve.formulaR;
-    if (dialect == CNC_HUAZHONG)
+    if (control == CncControl::Huazhong)
         return &curve.formulaHash;
     if (curve.formulaKind == FORMULA_CONIC)
         return &curve.formulaHash;
@@ -159,16 +157,15 @@ bool WritesOnlyFiniteNumbers(const ProgramNumbers& numbers)
     return true;
 }
 
-std::vector<std::string> ProgramLines(int dialect, int machining, const ProgramNumbers& numbers,
+std::vector<std::string> ProgramLines(CncControl control, int machining, const ProgramNumbers& numbers,
                                       const CurveSnapshot& curve)
 {
-    const std::optional<DialectFamily> family = FamilyOfDialect(dialect);
-    const SlotColumn column = family ? ColumnOf(*family, machining == MACHINING_HOLE) : kBracketedShaft;
-    const std::string* formulaLine = ChooseFormulaLine(dialect, curve);
+    const SlotColumn column = ColumnOf(FamilyOf(control), machining == MACHINING_HOLE);
+    const std::string* formulaLine = ChooseFormulaLine(control, curve);
     std::vector<std::string> lines;
     lines.reserve(kSlotTemplates.size() + kFormulaLineAfterSlot.size());
     for (int slot = 1; slot <= int(kSlotTemplates.size()); ++slot) {
-        lines.push_back(family ? FillSlot(kSlotTemplates[slot - 1], column, numbers) : std::string());
+        lines.push_back(FillSlot(kSlotTemplates[slot - 1], column, numbers));
         if (formulaLine && std::ranges::count(kFormulaLineAfterSlot, slot) != 0)
             lines.push_back(*formulaLine);
     }

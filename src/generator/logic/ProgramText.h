@@ -2,6 +2,7 @@
 // The macro program's lines: 33 statement slots filled from the dialect's
 // templates, with three copies of the curve's formula line between them.
 
+#include "generator/logic/CncControl.h"
 #include "generator/logic/CurveSnapshot.h"
 
 #include <string>
@@ -32,12 +33,11 @@ struct ProgramNumbers {
 bool WritesOnlyFiniteNumbers(const ProgramNumbers& numbers);
 
 // Slots 1-7, formula line, 8-18, formula line, 19-28, formula line, 29-33: 36
-// lines for a dialect code 1 to 6. For any other code every slot is an empty
-// line. The formula line is curve.formulaR for code 3, curve.formulaHash for
-// code 4, and for the others formulaHash (conic) or formulaHashDeg
-// (trigonometric); with a formula kind of neither sort those codes get no
+// lines. The formula line is curve.formulaR for Siemens, curve.formulaHash for
+// Huazhong, and for the others formulaHash (conic) or formulaHashDeg
+// (trigonometric); with a formula kind of neither sort those controls get no
 // formula line at all.
-std::vector<std::string> ProgramLines(int dialect, int machining, const ProgramNumbers& numbers,
+std::vector<std::string> ProgramLines(CncControl control, int machining, const ProgramNumbers& numbers,
                                       const CurveSnapshot& curve);
 
 } // namespace generator

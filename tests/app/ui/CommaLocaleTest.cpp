@@ -2,13 +2,14 @@
 // dialog through the preview to the program file writes every number with a point,
 // the same characters as under the "C" locale.
 #include "app/VORNADlg.h"
-#include "curves/CurveState.h"
+#include "curves/logic/CurveState.h"
 #include "curves/logic/PreviewPicture.h"
 #include "generator/logic/ProgramFile.h"
 #include "generator/logic/SelectionFile.h"
 #include "generator/ui/RecordingWorkDir.h"
 #include "res/resource.h"
 #include "support/CommaLocale.h"
+#include "support/ResetCurveState.h"
 #include "support/RunEvents.h"
 
 #include <QLineEdit>
@@ -41,7 +42,7 @@ protected:
     void TearDown() override
     {
         platform::SetModalHook(m_previousModal);
-        g_fPreviewScale = 0;
+        ResetCurveState();
         RecordingWorkDir::TearDown();
     }
 

@@ -1,6 +1,6 @@
 // The dialogs under the keyboard alone, as a new user meets them: which control has
 // the focus at opening, where Tab goes, and the worked ellipse typed field by field.
-#include "curves/CurveState.h"
+#include "curves/logic/CurveState.h"
 #include "curves/tuoyuan.h"
 #include "generator/TempWorkDir.h"
 #include "generator/shengchengdaima.h"
@@ -9,6 +9,7 @@
 #include "platform/MessageBox.h"
 #include "res/resource.h"
 #include "support/Keyboard.h"
+#include "support/ResetCurveState.h"
 
 #include <QLineEdit>
 
@@ -45,9 +46,7 @@ protected:
     {
         platform::SetModalHook(m_oldModal);
         platform::SetMessageSink(m_oldSink);
-        g_strFormulaX.clear();
-        g_fZStart = g_fZEnd = g_fPreviewScale = 0;
-        g_nCncSystem = 0;
+        ResetCurveState();
         TempWorkDir::TearDown();
     }
 

@@ -1,12 +1,13 @@
 // The whole road through the main window: a curve typed into its dialog, drawn and
 // measured by the preview, a CNC system chosen, and the program file written.
 #include "app/VORNADlg.h"
-#include "curves/CurveState.h"
+#include "curves/logic/CurveState.h"
 #include "generator/TempWorkDir.h"
 #include "platform/CDialog.h"
 #include "platform/MessageBox.h"
 #include "platform/Shell.h"
 #include "res/resource.h"
+#include "support/ResetCurveState.h"
 #include "support/RunEvents.h"
 
 #include <QAbstractButton>
@@ -62,9 +63,7 @@ protected:
         platform::SetModalHook(m_oldModal);
         platform::SetShellOpenHook(m_oldShell);
         platform::SetMessageSink(m_oldSink);
-        g_strFormulaX.clear();
-        g_fZStart = g_fZEnd = g_fPreviewScale = 0;
-        g_nFormulaKind = g_nCncSystem = 0;
+        ResetCurveState();
         TempWorkDir::TearDown();
     }
 

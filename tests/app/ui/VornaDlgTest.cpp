@@ -1,12 +1,13 @@
 #include "app/AboutDlg.h"
 #include "app/VORNADlg.h"
-#include "curves/CurveState.h"
+#include "curves/logic/CurveState.h"
 #include "curves/shitu.h"
 #include "picture/AnimatedPicture.h"
 #include "platform/CDialog.h"
 #include "platform/MessageBox.h"
 #include "platform/Shell.h"
 #include "res/resource.h"
+#include "support/ResetCurveState.h"
 #include "support/RunEvents.h"
 
 #include <QAbstractButton>
@@ -84,8 +85,7 @@ protected:
         platform::SetShellOpenHook(m_oldShell);
         platform::SetMessageSink(m_oldSink);
         platform::SetExitProcessHook(m_oldExit);
-        g_strFormulaX.clear();
-        g_fZStart = g_fZEnd = g_fPreviewScale = 0;
+        ResetCurveState();
     }
 
     std::unique_ptr<CVornaDlg> m_dialog;

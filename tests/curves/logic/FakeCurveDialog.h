@@ -3,9 +3,10 @@
 // and a record of what the OK sequence asked of it; and a fixture that puts a
 // previous curve into the shared state.
 
-#include "curves/CurveState.h"
 #include "curves/logic/CurveKinds.h"
 #include "curves/logic/CurveOkSequence.h"
+#include "curves/logic/CurveState.h"
+#include "support/ResetCurveState.h"
 
 #include <gtest/gtest.h>
 
@@ -103,6 +104,7 @@ protected:
         g_fZEnd = kEarlierZEnd;
         g_fPreviewScale = kEarlierScale;
     }
+    void TearDown() override { ResetCurveState(); }
 
     static void ExpectEarlierCurve()
     {

@@ -1,5 +1,6 @@
-#include "curves/CurveState.h"
+#include "curves/logic/CurveState.h"
 #include "curves/logic/PreviewPicture.h"
+#include "support/ResetCurveState.h"
 
 #include <gtest/gtest.h>
 
@@ -21,11 +22,7 @@ protected:
         g_fPreviewOriginX = 300;
         g_fPreviewOriginY = 400;
     }
-    void TearDown() override
-    {
-        g_strFormulaX.clear();
-        g_fZStart = g_fZEnd = g_fPreviewScale = 0;
-    }
+    void TearDown() override { ResetCurveState(); }
 
     static PreviewPicture Compose(const std::string& formula, float zStart, float zEnd, float scale)
     {

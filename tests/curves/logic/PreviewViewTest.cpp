@@ -1,4 +1,4 @@
-#include "curves/CurveState.h"
+#include "curves/logic/CurveState.h"
 #include "curves/logic/PreviewView.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The nine curve dialogs driven through their controls, as a user would.
-#include "curves/CurveState.h"
 #include "curves/cosz.h"
 #include "curves/ctgz.h"
+#include "curves/logic/CurveState.h"
 #include "curves/paowuxianx.h"
 #include "curves/paowuxianz.h"
 #include "curves/shitu.h"
@@ -12,6 +12,7 @@
 #include "curves/tuoyuan.h"
 #include "platform/MessageBox.h"
 #include "res/resource.h"
+#include "support/ResetCurveState.h"
 #include "support/RunEvents.h"
 
 #include <QAbstractButton>
@@ -61,7 +62,7 @@ protected:
     {
         platform::SetMessageSink(m_previousSink);
         platform::SetModalHook(m_previousHook);
-        g_strFormulaX.clear();
+        ResetCurveState();
     }
 
     // Each row starts from an earlier curve with nothing recorded.

@@ -1,6 +1,7 @@
-#include "curves/CurveState.h"
+#include "curves/logic/CurveState.h"
 #include "curves/shitu.h"
 #include "res/resource.h"
+#include "support/ResetCurveState.h"
 #include "support/RunEvents.h"
 
 #include <QAbstractButton>
@@ -41,8 +42,7 @@ protected:
     void TearDown() override
     {
         m_preview.reset();
-        g_strFormulaX.clear();
-        g_fZStart = g_fZEnd = g_fPreviewScale = 0;
+        ResetCurveState();
     }
 
     QImage Render() const { return m_preview->grab().toImage().convertToFormat(QImage::Format_RGB32); }

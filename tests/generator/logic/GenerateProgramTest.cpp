@@ -1,6 +1,6 @@
 #include "generator/logic/GenerateProgram.h"
 
-#include "curves/CurveState.h"
+#include "curves/logic/CurveState.h"
 #include "generator/TempWorkDir.h"
 #include "generator/logic/Machining.h"
 #include "generator/logic/ProgramFile.h"
@@ -16,6 +16,7 @@
 
 namespace {
 
+using generator::CncControl;
 using generator::CurveSnapshot;
 using generator::GenerateProgram;
 using generator::MachiningParams;
@@ -278,7 +279,7 @@ G00x10
 
 struct WholeCase {
     const char* what;
-    int dialect;
+    CncControl control;
     const MachiningParams& params;
     const CurveSnapshot& curve;
     const char* program;
@@ -287,27 +288,28 @@ struct WholeCase {
 TEST(GenerateProgram, WholeProgramsOfEachFamily)
 {
     const WholeCase cases[] = {
-        {"FANUC shaft, conic", CNC_FANUC, kShaftWorked, kParabola, kWorkedExample},
-        {"Guangshu hole, trigonometric from Z 0", CNC_GUANGSHU, kHoleDeep, kSine, kGuangshuHoleSine},
-        {"Huazhong shaft, trigonometric", CNC_HUAZHONG, kShaftFine, kSine, kHuazhongShaftSine},
-        {"Huazhong hole, conic", CNC_HUAZHONG, kHoleSmall, kParabola, kHuazhongHoleParabola},
-        {"Siemens shaft, conic", CNC_SIEMENS, kShaftWorked, kParabola, kSiemensShaftParabola},
-        {"Siemens hole, trigonometric from Z 0", CNC_SIEMENS, kHoleDeep, kSine, kSiemensHoleSine},
+        {"FANUC shaft, conic", CncControl::Fanuc, kShaftWorked, kParabola, kWorkedExample},
+        {"Guangshu hole, trigonometric from Z 0", CncControl::Guangshu, kHoleDeep, kSine, kGuangshuHoleSine},
+        {"Huazhong shaft, trigonometric", CncControl::Huazhong, kShaftFine, kSine, kHuazhongShaftSine},
+        {"Huazhong hole, conic", CncControl::Huazhong, kHoleSmall, kParabola, kHuazhongHoleParabola},
+        {"Siemens shaft, conic", CncControl::Siemens, kShaftWorked, kParabola, kSiemensShaftParabola},
+        {"Siemens hole, trigonometric from Z 0", CncControl::Siemens, kHoleDeep, kSine, kSiemensHoleSine},
     };
     for (const WholeCase& c : cases)
-        EXPECT_EQ(GenerateProgram(c.params, c.curve, c.dialect), SplitLines(c.program)) << c.what;
+        EXPECT_EQ(GenerateProgram(c.params, c.curve, c.control), SplitLines(c.program)) << c.what;
 }
 
 TEST(GenerateProgram, CodesOfOneFamilyWriteTheSameProgram)
 {
-    for (const int dialect : {CNC_GUANGSHU, CNC_DASEN, CNC_MITSUBISHI}) {
-        EXPECT_EQ(GenerateProgram(kShaftWorked, kParabola, dialect), SplitLines(kWorkedExample)) << dialect;
-        EXPECT_EQ(GenerateProgram(kHoleDeep, kSine, dialect), SplitLines(kGuangshuHoleSine)) << dialect;
+    for (const CncControl control : {CncControl::Guangshu, CncControl::Dasen, CncControl::Mitsubishi}) {
+        SCOPED_TRACE(testing::Message() << "code " << static_cast<int>(control));
+        EXPECT_EQ(GenerateProgram(kShaftWorked, kParabola, control), SplitLines(kWorkedExample));
+        EXPECT_EQ(GenerateProgram(kHoleDeep, kSine, control), SplitLines(kGuangshuHoleSine));
     }
 }
 
 struct FormulaCase {
-    int dialect;
+    CncControl control;
     int formulaKind;
     const std::string* formulaLine;  // none: no formula line at all
 };
@@ -315,21 +317,18 @@ struct FormulaCase {
 TEST(GenerateProgram, FormulaLineByDialectAndKind)
 {
     const FormulaCase cases[] = {
-        {CNC_FANUC, FORMULA_TRIG, &kSine.formulaHashDeg},
-        {CNC_HUAZHONG, FORMULA_TRIG, &kSine.formulaHash},
-        {CNC_SIEMENS, FORMULA_CONIC, &kSine.formulaR},
-        {CNC_SIEMENS, 0, &kSine.formulaR},
-        {CNC_HUAZHONG, 0, &kSine.formulaHash},
-        {CNC_FANUC, 0, nullptr},
-        {0, FORMULA_CONIC, &kSine.formulaHash},
-        {7, FORMULA_TRIG, &kSine.formulaHashDeg},
-        {0, 0, nullptr},
+        {CncControl::Fanuc, FORMULA_TRIG, &kSine.formulaHashDeg},
+        {CncControl::Huazhong, FORMULA_TRIG, &kSine.formulaHash},
+        {CncControl::Siemens, FORMULA_CONIC, &kSine.formulaR},
+        {CncControl::Siemens, 0, &kSine.formulaR},
+        {CncControl::Huazhong, 0, &kSine.formulaHash},
+        {CncControl::Fanuc, 0, nullptr},
     };
     for (const FormulaCase& c : cases) {
-        SCOPED_TRACE(testing::Message() << "dialect " << c.dialect << ", kind " << c.formulaKind);
+        SCOPED_TRACE(testing::Message() << "code " << static_cast<int>(c.control) << ", kind " << c.formulaKind);
         CurveSnapshot curve = kSine;
         curve.formulaKind = c.formulaKind;
-        const std::vector<std::string> lines = GenerateProgram(kShaftFine, curve, c.dialect).value();
+        const std::vector<std::string> lines = GenerateProgram(kShaftFine, curve, c.control).value();
         if (!c.formulaLine) {
             EXPECT_EQ(lines.size(), 33u);
             continue;
@@ -337,16 +336,6 @@ TEST(GenerateProgram, FormulaLineByDialectAndKind)
         ASSERT_EQ(lines.size(), 36u);
         for (const std::size_t at : {7u, 19u, 30u})
             EXPECT_EQ(lines[at], *c.formulaLine) << "line " << at + 1;
-    }
-}
-
-TEST(GenerateProgram, UnknownDialectLeavesEverySlotEmpty)
-{
-    for (const int dialect : {0, 7}) {
-        std::vector<std::string> expected(36);
-        for (const std::size_t at : {7u, 19u, 30u})
-            expected[at] = kParabola.formulaHash;
-        EXPECT_EQ(GenerateProgram(kShaftWorked, kParabola, dialect), expected) << dialect;
     }
 }
 
@@ -371,7 +360,7 @@ TEST(GenerateProgram, FloatNoiseInTheRemainderIsWrittenAsZero)
         generator::SplitStock(generator::StockDepth(MACHINING_SHAFT, 24, 10.4f, 0, 0.1f), 1.5f).rem;
     ASSERT_NE(platform::FormatG(rem).find('e'), std::string::npos) << "no noise: " << rem;
 
-    EXPECT_EQ(GenerateProgram(params, kParabola, CNC_FANUC),
+    EXPECT_EQ(GenerateProgram(params, kParabola, CncControl::Fanuc),
               WorkedExampleWith({{3, "#1=13.5"},
                                  {17, "G00x10.4"},
                                  {19, "G01x[2*#3+0]z[-#2]"},
@@ -382,7 +371,7 @@ TEST(GenerateProgram, StartRadiusIsEvaluatedAfreshButTheScanStartsFromTheMeasure
 {
     CurveSnapshot curve = kParabola;
     curve.xStart = 4;  // measured on an earlier curve: Dmin 8, while 2 * Xs stays 10.4
-    EXPECT_EQ(GenerateProgram(kShaftWorked, curve, CNC_FANUC),
+    EXPECT_EQ(GenerateProgram(kShaftWorked, curve, CncControl::Fanuc),
               WorkedExampleWith({{3, "#1=15.6"},
                                  {17, "G00x11"},
                                  {19, "G01x[2*#3+0.6]z[-#2]"},
@@ -426,7 +415,7 @@ TEST(GenerateProgram, RefusesACurveThatCannotBeComputedWhereTheToolMustGo)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
         const std::optional<std::vector<std::string>> program =
-            GenerateProgram(row.params, row.curve, CNC_FANUC);
+            GenerateProgram(row.params, row.curve, CncControl::Fanuc);
         if (row.refused)
             EXPECT_EQ(program, std::nullopt);
         else
@@ -438,7 +427,7 @@ using GeneratedFile = TempWorkDir;
 
 TEST_F(GeneratedFile, WorkedExampleByteForByte)
 {
-    ASSERT_TRUE(generator::WriteProgramFile(GenerateProgram(kShaftWorked, kParabola, CNC_FANUC).value()));
+    ASSERT_TRUE(generator::WriteProgramFile(GenerateProgram(kShaftWorked, kParabola, CncControl::Fanuc).value()));
     std::string expected;
     for (const std::string& line : SplitLines(kWorkedExample))
         expected += line + "\r\n";

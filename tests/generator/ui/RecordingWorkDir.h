@@ -3,11 +3,11 @@
 // are recorded in one list, in the order they happen, and the shared curve state
 // starts as at program start.
 
-#include "curves/CurveState.h"
 #include "generator/TempWorkDir.h"
 #include "platform/CDialog.h"
 #include "platform/MessageBox.h"
 #include "platform/Shell.h"
+#include "support/ResetCurveState.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -29,14 +29,7 @@ protected:
         });
         m_previousExit = platform::SetExitProcessHook(
             [this](int code) { m_events.push_back("exit: " + std::to_string(code)); });
-        g_strFormulaX.clear();
-        g_strFormulaHash.clear();
-        g_strFormulaHashDeg.clear();
-        g_strFormulaR.clear();
-        g_nFormulaKind = 0;
-        g_fZStart = g_fZEnd = 0;
-        g_fCurveXStart = g_fCurveXEnd = g_fCurveXMax = g_fCurveXMin = 0;
-        g_nCncSystem = 0;
+        ResetCurveState();
     }
 
     void TearDown() override

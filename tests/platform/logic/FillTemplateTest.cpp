@@ -28,14 +28,4 @@ TEST(FillTemplate, FillsEachPlaceholderInOrder)
         EXPECT_EQ(platform::FillTemplate(row.tmpl, row.values), row.text) << row.tmpl;
 }
 
-TEST(FillTemplate, CountsPlaceholdersWhenCompiled)
-{
-    static_assert(platform::CountPlaceholders("G01x%gz-%g") == 2);
-    static_assert(platform::CountPlaceholders("M00M05") == 0);
-    static_assert(platform::CountPlaceholders("100%") == -1);
-    static_assert(platform::CountPlaceholders("%d") == -1);
-    static_assert(platform::CountPlaceholders("%g%%") == -1);
-    SUCCEED();
-}
-
 } // namespace

@@ -19,10 +19,22 @@ struct TemplateCase {
     int id;
 };
 
+// Every dialog template of the program, with its id.
 const TemplateCase kTemplates[] = {
     {&res::kAboutBox, IDD_ABOUTBOX},
     {&res::kVornaDialog, IDD_VORNA_DIALOG},
     {&res::kPreview, IDD_PREVIEW},
+    {&res::kEllipse, IDD_ELLIPSE},
+    {&res::kHyperbolaX, IDD_HYPERBOLA_X},
+    {&res::kHyperbolaZ, IDD_HYPERBOLA_Z},
+    {&res::kParabolaX, IDD_PARABOLA_X},
+    {&res::kParabolaZ, IDD_PARABOLA_Z},
+    {&res::kMacroProgram, IDD_MACRO_PROGRAM},
+    {&res::kCncSystem, IDD_CNC_SYSTEM},
+    {&res::kSine, IDD_SINE},
+    {&res::kCosine, IDD_COSINE},
+    {&res::kTangent, IDD_TANGENT},
+    {&res::kCotangent, IDD_COTANGENT},
     {&res::kEllipseNotes, IDD_ELLIPSE_NOTES},
     {&res::kHyperbolaNotes, IDD_HYPERBOLA_NOTES},
     {&res::kParabolaNotes, IDD_PARABOLA_NOTES},

@@ -1,4 +1,4 @@
-#include "curves/CurveState.h"
+#include "curves/logic/CurveState.h"
 
 std::string g_strFormulaX;
 std::string g_strFormulaHash;
@@ -14,5 +14,4 @@ float g_fCurveXMin = 0;
 float g_fPreviewScale = 0;
 float g_fPreviewOriginX = 0;
 float g_fPreviewOriginY = 0;
-CCurvePreviewDlg* g_pPreviewDlg = nullptr;
 int g_nCncSystem = 0;

@@ -1,11 +1,10 @@
 #pragma once
 // The current curve, its measured extent, the preview's view and the chosen CNC
 // dialect: process-wide state shared by the curve dialogs, the preview and the
-// generator, all on the user-interface thread.
+// generator, all on the user-interface thread. The preview window itself is
+// reached through g_pPreviewDlg beside its class (curves/shitu.h), on the widget side.
 
 #include <string>
-
-class CCurvePreviewDlg;
 
 constexpr int FORMULA_CONIC = 1;  // ellipse, parabolas, hyperbolas
 constexpr int FORMULA_TRIG = 2;   // sine, cosine, tangent, cotangent
@@ -36,5 +35,4 @@ extern float g_fCurveXMin;
 extern float g_fPreviewScale;            // preview pixels per drawing unit
 extern float g_fPreviewOriginX;          // preview viewport origin in pixels
 extern float g_fPreviewOriginY;
-extern CCurvePreviewDlg* g_pPreviewDlg;  // the one preview window
 extern int g_nCncSystem;                 // CNC_ dialect code, 0 while not yet known
