@@ -14,11 +14,20 @@ function(vorna_add_layer_folders)
   endif()
 endfunction()
 
-# vorna_library(name SOURCES ... LIBS ...): a static library whose headers are
-# included as "folder/File.h" from src/.
+# vorna_automoc(target ...): moc runs over the sources of these targets, which use Qt.
+# The plain C++ targets are left without, so they build with no moc step.
+function(vorna_automoc)
+  set_target_properties(${ARGN} PROPERTIES AUTOMOC ON)
+endfunction()
+
+# vorna_library(name [QT] SOURCES ... LIBS ...): a static library whose headers are
+# included as "folder/File.h" from src/. QT marks one that uses Qt.
 function(vorna_library name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "QT" "" "SOURCES;LIBS" ${ARGN})
   add_library(${name} STATIC ${ARG_SOURCES})
+  if(ARG_QT)
+    vorna_automoc(${name})
+  endif()
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${name} PUBLIC ${ARG_LIBS})
   # libFuzzer's coverage instrumentation, so that a fuzz target sees the branches of
@@ -36,8 +45,10 @@ endfunction()
 function(vorna_test name)
   cmake_parse_arguments(ARG "QT" "" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
-  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
+  target_include_directories(${name} PRIVATE
+    ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests ${PROJECT_SOURCE_DIR}/test-fuzz-support)
   if(ARG_QT)
+    vorna_automoc(${name})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} vorna_qt_test_main GTest::gmock)
     # A static Qt links only the default platform plugin (windows) into a program; the
     # tests run on the offscreen one.

@@ -6,7 +6,10 @@
 
 namespace eval {
 
-// In the order the tokenizer tries them, so that "SQRT" is found before "SQR".
+// A function-name token carries its name's index in this list (CMathParser::m_nFunction),
+// and ApplyFunction takes that index into a table of the same order, checked at compile
+// time in Arithmetic.cpp. The tokenizer compares whole identifiers, so the order decides
+// no match: "SQRT" never reads as "SQR".
 inline constexpr std::string_view kFunctionNames[] = {"ABS", "ATAN", "COS", "EXP", "LN", "ROUND", "SIN",
                                                       "SQRT", "SQR", "TRUNC", "NOT", "BOOL", "SGN"};
 

@@ -1,5 +1,5 @@
 #include "picture/logic/GifBlockWalker.h"
-#include "picture/logic/GifBytes.h"
+#include "GifBytes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 #pragma once
-// Builds small GIF byte arrays block by block for the walker's tests. Image data
-// is filler, not LZW: the walker never decodes it. Each block's byte range is
+// Builds small GIF byte arrays block by block, GIF data of a known shape for the
+// walker's tests and for any fuzz target; it needs neither GoogleTest nor Qt. Image
+// data is filler, not LZW: the walker never decodes it. Each block's byte range is
 // recorded so that a test can name the blocks a frame should carry.
 
 #include <cstdint>
