@@ -17,7 +17,9 @@
 #include "platform/DataExchange.h"
 #include "platform/Resources.h"
 #include "platform/Shell.h"
+#include "platform/SystemMenu.h"
 #include "res/DialogTemplates.h"
+#include "res/MenuTexts.h"
 #include "res/WebPages.h"
 #include "res/resource.h"
 
@@ -69,8 +71,9 @@ bool CVornaDlg::OnInitDialog()
     setWindowIcon(m_hIcon);
     if (m_Picture.Load(IDR_GIF_BANNER, "Gif"))
         m_Picture.Draw();
-    // Qt offers no system menu to extend here, so the About entry lives on its
-    // button only; and child widgets are always clipped from their parent's painting.
+    // Only Windows has a system menu to extend; elsewhere the About entry lives on its
+    // button only. Child widgets are always clipped from their parent's painting.
+    platform::AppendSystemMenuEntry(*this, IDM_ABOUTBOX, res::kAboutBoxMenuText);
     g_pPreviewDlg = new CCurvePreviewDlg(this);
     g_pPreviewDlg->setGeometry(m_PreviewFrame.geometry());
     g_pPreviewDlg->show();
@@ -120,6 +123,14 @@ void CVornaDlg::RepaintPreview()
 void CVornaDlg::OnEllipse()
 {
     RunModal<CEllipseDlg>();
+}
+
+bool CVornaDlg::OnSysCommand(unsigned id)
+{
+    if (id != IDM_ABOUTBOX)
+        return false;
+    OnAbout();
+    return true;
 }
 
 void CVornaDlg::OnHyperbolaZ()

@@ -17,6 +17,8 @@ protected:
     // Escape and Enter would close the window or press a button: both are consumed.
     bool PreTranslateKey(QKeyEvent* event) override;
     bool OnInitDialog() override;
+    // The About entry of the system menu runs the About box.
+    bool OnSysCommand(unsigned id) override;
     void resizeEvent(QResizeEvent* event) override;
     // Minimise, restore and maximise count as size changes.
     void changeEvent(QEvent* event) override;

@@ -4,6 +4,7 @@
 #include "platform/DataExchange.h"
 #include "platform/FontMap.h"
 #include "platform/MessageBox.h"
+#include "platform/SystemMenu.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -336,6 +337,11 @@ bool CDialog::PreTranslateKey(QKeyEvent*)
     return false;
 }
 
+bool CDialog::OnSysCommand(unsigned)
+{
+    return false;
+}
+
 void CDialog::OnClicked(int id, std::function<void()> handler)
 {
     m_clickHandlers[id] = std::move(handler);
@@ -455,6 +461,16 @@ void CDialog::closeEvent(QCloseEvent* event)
 void CDialog::reject()
 {
     OnCancel();
+}
+
+bool CDialog::nativeEvent(const QByteArray& eventType, void* message, qintptr* result)
+{
+    const std::optional<unsigned> command = SystemMenuCommand(eventType, message);
+    if (command && OnSysCommand(*command)) {
+        *result = 0;
+        return true;
+    }
+    return QDialog::nativeEvent(eventType, message, result);
 }
 
 } // namespace platform

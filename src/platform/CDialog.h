@@ -70,6 +70,10 @@ protected:
     // Sees every key press of the dialog's own controls before the dialog handles
     // it; returns true to consume it.
     virtual bool PreTranslateKey(QKeyEvent* event);
+    // A command of the window's system menu (Windows only: see SystemMenu.h), its four
+    // low bits cleared; returns true when handled, false to leave it to the system
+    // (move, size, close and the like).
+    virtual bool OnSysCommand(unsigned id);
 
     // Message map entry: a click of button `id` runs `handler` instead of the default
     // (OK for id 1, Cancel for id 2).
@@ -82,6 +86,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
+    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 
 private:
     void BuildControls();

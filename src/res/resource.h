@@ -21,6 +21,9 @@ constexpr int IDD_HYPERBOLA_NOTES = 190;
 constexpr int IDD_PARABOLA_NOTES = 192;
 constexpr int IDD_CURVE_CHECK = 194;
 
+// System menu commands; Windows keeps the four low bits of a command for itself
+constexpr unsigned IDM_ABOUTBOX = 0x0010;
+
 // Pictures
 constexpr int IDR_MAINFRAME = 128;      // icon
 constexpr int IDR_GIF_BANNER = 164;     // resource type "Gif"

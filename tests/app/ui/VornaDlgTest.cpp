@@ -57,6 +57,12 @@ struct CurveStateSnapshot {
 // The main dialog shown without its modal loop. Every dialog it opens is
 // recorded by its template id and then driven by the action set for that id
 // (closed with Cancel by default); pages and messages are recorded too.
+// The main dialog with its system menu handler in reach.
+class SystemMenuProbe : public CVornaDlg {
+public:
+    using CVornaDlg::OnSysCommand;
+};
+
 class MainDialogTest : public ::testing::Test {
 protected:
     using Action = std::function<int(CDialog&)>;
@@ -74,7 +80,7 @@ protected:
         });
         m_oldSink = platform::SetMessageSink([this](QWidget*, const std::string& text) { m_messages.push_back(text); });
         m_oldExit = platform::SetExitProcessHook([](int) {});
-        m_dialog = std::make_unique<CVornaDlg>();
+        m_dialog = std::make_unique<SystemMenuProbe>();
         m_dialog->Create();
         RunEventsFor(std::chrono::milliseconds(30));
     }
@@ -88,7 +94,7 @@ protected:
         ResetCurveState();
     }
 
-    std::unique_ptr<CVornaDlg> m_dialog;
+    std::unique_ptr<SystemMenuProbe> m_dialog;
     std::map<int, Action> m_actions;
     std::vector<int> m_opened;
     std::vector<std::string> m_pages;
@@ -152,6 +158,19 @@ TEST_F(MainDialogTest, ButtonsOpenTheirDialogs)
         Click(*m_dialog, row.button);
         EXPECT_EQ(m_opened, std::vector<int>{row.dialog}) << row.button;
     }
+}
+
+// The system menu's About entry runs the About box; the system's own commands (here
+// close) are left to the system.
+TEST_F(MainDialogTest, SystemMenuAboutEntryRunsTheAboutBox)
+{
+    EXPECT_TRUE(m_dialog->OnSysCommand(IDM_ABOUTBOX));
+    EXPECT_EQ(m_opened, std::vector<int>{IDD_ABOUTBOX});
+    m_opened.clear();
+    constexpr unsigned kClose = 0xF060;
+    EXPECT_FALSE(m_dialog->OnSysCommand(kClose));
+    EXPECT_TRUE(m_opened.empty());
+    EXPECT_FALSE(m_dialog->IsEnded());
 }
 
 TEST_F(MainDialogTest, GenerateShowsTheCheckThenTheGeneratorHoweverTheCheckCloses)
