@@ -1,5 +1,6 @@
 #include "picture/AnimatedPicture.h"
 
+#include "picture/logic/FileBytes.h"
 #include "picture/logic/FrameWait.h"
 #include "picture/logic/GifBlockWalker.h"
 #include "picture/logic/PictureCost.h"
@@ -13,9 +14,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <filesystem>
-#include <fstream>
-#include <new>
 #include <string>
 #include <system_error>
 
@@ -84,42 +82,29 @@ bool CAnimatedPicture::Load(std::span<const std::uint8_t> bytes)
 
 bool CAnimatedPicture::Load(const char* szFileName)
 {
-    const std::filesystem::path path = platform::Utf8Path(szFileName);
-    std::ifstream file;
-    // A folder or a named pipe is no picture file, and opening a pipe would wait
-    // for a writer.
-    std::error_code error;
-    if (std::filesystem::is_regular_file(path, error))
-        file.open(path, std::ios::binary | std::ios::ate);
-    if (!file.is_open()) {
-        platform::Trace("Load (file): Error opening file %s\n", szFileName);
-        return false;
-    }
-    const std::streamoff length = file.tellg();
-    if (length < 0 || !file.seekg(0)) {
-        platform::Trace("Load (file): An exception occured while reading the file %s\n", szFileName);
-        return false;
-    }
-    if (length == 0) {
-        platform::Trace("Load (file): Error locking memory\n");
-        return false;
-    }
     // The file is read whole and held while its picture loads: one larger than the
     // bound is refused before it is read.
-    if (!FitsMemoryBound(length))
-        return false;
-    std::vector<std::uint8_t> bytes;
-    try {
-        bytes.resize(static_cast<std::size_t>(length));
-    } catch (const std::bad_alloc&) {
-        platform::Trace("Load (file): Error allocating memory\n");
-        return false;
-    }
-    if (!file.read(reinterpret_cast<char*>(bytes.data()), length)) {
+    const FileBytes file = ReadFileBytes(platform::Utf8Path(szFileName), m_nMemoryBound);
+    switch (file.m_result) {
+    case FileRead::kRead:
+        return Load(std::span<const std::uint8_t>(file.m_bytes));
+    case FileRead::kNotOpened:
+        platform::Trace("Load (file): Error opening file %s\n", szFileName);
+        break;
+    case FileRead::kNotRead:
         platform::Trace("Load (file): An exception occured while reading the file %s\n", szFileName);
-        return false;
+        break;
+    case FileRead::kEmpty:
+        platform::Trace("Load (file): Error locking memory\n");
+        break;
+    case FileRead::kOverBound:
+        TraceOverBound();
+        break;
+    case FileRead::kNoMemory:
+        platform::Trace("Load (file): Error allocating memory\n");
+        break;
     }
-    return Load(std::span<const std::uint8_t>(bytes));
+    return false;
 }
 
 bool CAnimatedPicture::Load(const char* szResourceName, const char* szResourceType)
@@ -223,8 +208,13 @@ bool CAnimatedPicture::FitsMemoryBound(std::int64_t nBytes) const
 {
     if (nBytes <= m_nMemoryBound)
         return true;
-    platform::Trace("Load: The picture needs more than %d MB of memory\n", static_cast<int>(m_nMemoryBound >> 20));
+    TraceOverBound();
     return false;
+}
+
+void CAnimatedPicture::TraceOverBound() const
+{
+    platform::Trace("Load: The picture needs more than %d MB of memory\n", static_cast<int>(m_nMemoryBound >> 20));
 }
 
 bool CAnimatedPicture::CreateBackBuffer(int cx, int cy)

@@ -85,6 +85,7 @@ private:
     bool LoadStill(std::span<const std::uint8_t> bytes);
     bool LoadWholePicture(std::span<const std::uint8_t> bytes);
     bool FitsMemoryBound(std::int64_t nBytes) const;
+    void TraceOverBound() const;
     bool CreateBackBuffer(int cx, int cy);
     void AnimationThreadProc();
     // The one frame loop of the thread and of StepAnimation: from the current frame,
