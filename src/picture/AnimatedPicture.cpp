@@ -26,27 +26,9 @@ constexpr std::chrono::milliseconds kStopWait{5000};
 // About one screen refresh: how soon a frame handed over by the worker is painted.
 constexpr std::chrono::milliseconds kHandOverPoll{16};
 
-// An image's paint engine is made by its first painter and freed with the image.
-// Making it here keeps both on the window's thread; the worker only paints with it.
-QImage MakeImage(int cx, int cy)
-{
-    QImage image(cx, cy, QImage::Format_RGB32);
-    if (!image.isNull())
-        image.paintEngine();
-    return image;
-}
-
 std::span<const std::uint8_t> Bytes(const QByteArray& data)
 {
     return {reinterpret_cast<const std::uint8_t*>(data.constData()), static_cast<std::size_t>(data.size())};
-}
-
-// The whole picture, upright: its source rectangle is given from the bottom edge up.
-bool RenderWhole(const platform::Picture& picture, QPainter& painter, QSize size)
-{
-    const long cx = picture.WidthHimetric();
-    const long cy = picture.HeightHimetric();
-    return picture.Render(painter, 0, 0, size.width(), size.height(), 0, cy, cx, -cy);
 }
 
 } // namespace
@@ -220,23 +202,11 @@ void CAnimatedPicture::TraceOverBound() const
 bool CAnimatedPicture::CreateBackBuffer(int cx, int cy)
 {
     resize(cx, cy);
-    QImage back = MakeImage(cx, cy);
-    // The area under a frame that is to be restored is copied into an image of the
-    // screen's size, made once.
-    const bool bSave = std::any_of(m_frames.begin(), m_frames.end(), [](const GifFrame& frame) {
-        return frame.m_nDisposal == GifFrameInfo::kDisposeToPrevious;
-    });
-    QImage save = bSave ? MakeImage(cx, cy) : QImage();
-    if (back.isNull() || (bSave && save.isNull()))  // an image that could not be allocated
+    // Windows' system colours as the palette gives them: the menu colour for the
+    // first fill, the button face for the background.
+    if (!m_compositor.Create(QSize(cx, cy), m_frames, palette().color(QPalette::Window),
+                             palette().color(QPalette::Button)))
         return false;
-    // Windows' system colours as the palette gives them: the button face for the
-    // background, the menu colour for the first fill.
-    back.fill(palette().color(QPalette::Window));
-    const std::lock_guard lock(m_mutex);
-    m_backBuffer = std::move(back);
-    m_saveArea = std::move(save);
-    m_savedArea = QRect();
-    m_clrBack = palette().color(QPalette::Button);
     m_bReady = true;
     return true;
 }
@@ -261,14 +231,8 @@ bool CAnimatedPicture::Draw()
         m_handOverPoll.start();
         return true;
     }
-    if (!m_pStaticPicture)
+    if (!m_pStaticPicture || !m_compositor.DrawWhole(*m_pStaticPicture))
         return false;
-    {
-        const std::lock_guard lock(m_mutex);
-        QPainter painter(&m_backBuffer);
-        if (!RenderWhole(*m_pStaticPicture, painter, m_sizePicture))
-            return false;
-    }
     update();
     return true;
 }
@@ -287,10 +251,11 @@ void CAnimatedPicture::AnimationThreadProc()
 void CAnimatedPicture::PlayFrames(const std::function<bool(const GifFrame&)>& waitGoesOn)
 {
     // A stopped run may have left its frame in the back buffer.
-    DisposeFrame(m_frames[m_nCurFrame]);
+    m_compositor.DisposeFrame(m_frames[m_nCurFrame]);
     while (!m_bStopRequest) {
         const GifFrame& frame = m_frames[m_nCurFrame];
-        ShowFrame(frame);
+        if (m_compositor.ShowFrame(frame))
+            HandOver();
         if (m_bStopRequest || !waitGoesOn(frame))
             break;
         EndFrame(frame);
@@ -306,55 +271,13 @@ void CAnimatedPicture::StepAnimation(int nFrames)
     PaintHandedOverFrame();
 }
 
-void CAnimatedPicture::ShowFrame(const GifFrame& frame)
-{
-    bool bRendered = false;
-    {
-        const std::lock_guard lock(m_mutex);
-        const QRect area = FrameArea(frame);
-        if (frame.m_nDisposal == GifFrameInfo::kDisposeToPrevious) {
-            m_savedArea = area;
-            if (!area.isEmpty())
-                QPainter(&m_saveArea).drawImage(QPoint(0, 0), m_backBuffer, area);
-        }
-        if (!area.isEmpty()) {
-            // The frame's picture is the whole logical screen; only its rectangle is new.
-            QPainter painter(&m_backBuffer);
-            painter.setClipRect(area);
-            bRendered = RenderWhole(*frame.m_pPicture, painter, m_sizePicture);
-        }
-    }
-    if (bRendered)
-        HandOver();
-}
-
 void CAnimatedPicture::EndFrame(const GifFrame& frame)
 {
-    DisposeFrame(frame);
+    m_compositor.DisposeFrame(frame);
     if (++m_nCurFrame == static_cast<int>(m_frames.size())) {
         m_nCurFrame = 0;
-        const std::lock_guard lock(m_mutex);
-        m_backBuffer.fill(m_clrBack);
+        m_compositor.FillWithBackColor();
     }
-}
-
-void CAnimatedPicture::DisposeFrame(const GifFrame& frame)
-{
-    const std::lock_guard lock(m_mutex);
-    const QRect area = FrameArea(frame);
-    if (frame.m_nDisposal == GifFrameInfo::kDisposeToBackground) {
-        QPainter(&m_backBuffer).fillRect(area, m_clrBack);
-    } else if (frame.m_nDisposal == GifFrameInfo::kDisposeToPrevious && !m_savedArea.isEmpty()) {
-        QPainter(&m_backBuffer).drawImage(m_savedArea.topLeft(), m_saveArea, QRect(QPoint(0, 0), m_savedArea.size()));
-        m_savedArea = QRect();
-    }
-}
-
-// A frame may lie partly or wholly outside the logical screen; nothing outside the
-// back buffer is ever copied, filled or drawn.
-QRect CAnimatedPicture::FrameArea(const GifFrame& frame) const
-{
-    return frame.Rect() & m_backBuffer.rect();
 }
 
 void CAnimatedPicture::HandOver()
@@ -394,13 +317,7 @@ void CAnimatedPicture::ResetPicture()
     StopAnimation();
     m_pStaticPicture.reset();
     m_frames.clear();
-    {
-        const std::lock_guard lock(m_mutex);
-        m_backBuffer = QImage();
-        m_saveArea = QImage();
-        m_savedArea = QRect();
-        m_clrBack = Qt::white;
-    }
+    m_compositor.Clear();
     m_rcDraw = QRect();
     m_bReady = false;
     m_bGif = false;
@@ -409,23 +326,14 @@ void CAnimatedPicture::ResetPicture()
 
 void CAnimatedPicture::SetBackColor(const QColor& clr)
 {
-    if (!m_bReady)
-        return;
-    const std::lock_guard lock(m_mutex);
-    m_clrBack = clr;
-    m_backBuffer.fill(clr);
+    if (m_bReady)
+        m_compositor.SetBackColor(clr);
 }
 
 void CAnimatedPicture::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const std::lock_guard lock(m_mutex);
-    if (m_backBuffer.isNull())
-        return;
-    if (m_rcDraw.width() > 0)
-        painter.drawImage(QPoint(0, 0), m_backBuffer, m_rcDraw);
-    else
-        painter.drawImage(QPoint(0, 0), m_backBuffer);
+    m_compositor.Paint(painter, m_rcDraw);
 }
 
 } // namespace picture
