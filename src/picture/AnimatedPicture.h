@@ -106,7 +106,8 @@ private:
     std::atomic<bool> m_bStopRequest = false;
     bool m_bReady = false;
 
-    // Shared with the animation thread, which composites while painting reads.
+    // The back buffer: the animation thread composites into it while painting
+    // copies from it, each under the compositor's own lock.
     CFrameCompositor m_compositor;
 
     std::thread m_thread;
