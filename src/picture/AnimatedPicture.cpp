@@ -1,5 +1,6 @@
 #include "picture/AnimatedPicture.h"
 
+#include "picture/logic/FileBytes.h"
 #include "picture/logic/FrameWait.h"
 #include "picture/logic/GifBlockWalker.h"
 #include "picture/logic/PictureCost.h"
@@ -13,9 +14,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <filesystem>
-#include <fstream>
-#include <new>
 #include <string>
 #include <system_error>
 
@@ -28,27 +26,9 @@ constexpr std::chrono::milliseconds kStopWait{5000};
 // About one screen refresh: how soon a frame handed over by the worker is painted.
 constexpr std::chrono::milliseconds kHandOverPoll{16};
 
-// An image's paint engine is made by its first painter and freed with the image.
-// Making it here keeps both on the window's thread; the worker only paints with it.
-QImage MakeImage(int cx, int cy)
-{
-    QImage image(cx, cy, QImage::Format_RGB32);
-    if (!image.isNull())
-        image.paintEngine();
-    return image;
-}
-
 std::span<const std::uint8_t> Bytes(const QByteArray& data)
 {
     return {reinterpret_cast<const std::uint8_t*>(data.constData()), static_cast<std::size_t>(data.size())};
-}
-
-// The whole picture, upright: its source rectangle is given from the bottom edge up.
-bool RenderWhole(const platform::Picture& picture, QPainter& painter, QSize size)
-{
-    const long cx = picture.WidthHimetric();
-    const long cy = picture.HeightHimetric();
-    return picture.Render(painter, 0, 0, size.width(), size.height(), 0, cy, cx, -cy);
 }
 
 } // namespace
@@ -84,42 +64,29 @@ bool CAnimatedPicture::Load(std::span<const std::uint8_t> bytes)
 
 bool CAnimatedPicture::Load(const char* szFileName)
 {
-    const std::filesystem::path path = platform::Utf8Path(szFileName);
-    std::ifstream file;
-    // A folder or a named pipe is no picture file, and opening a pipe would wait
-    // for a writer.
-    std::error_code error;
-    if (std::filesystem::is_regular_file(path, error))
-        file.open(path, std::ios::binary | std::ios::ate);
-    if (!file.is_open()) {
-        platform::Trace("Load (file): Error opening file %s\n", szFileName);
-        return false;
-    }
-    const std::streamoff length = file.tellg();
-    if (length < 0 || !file.seekg(0)) {
-        platform::Trace("Load (file): An exception occured while reading the file %s\n", szFileName);
-        return false;
-    }
-    if (length == 0) {
-        platform::Trace("Load (file): Error locking memory\n");
-        return false;
-    }
     // The file is read whole and held while its picture loads: one larger than the
     // bound is refused before it is read.
-    if (!FitsMemoryBound(length))
-        return false;
-    std::vector<std::uint8_t> bytes;
-    try {
-        bytes.resize(static_cast<std::size_t>(length));
-    } catch (const std::bad_alloc&) {
-        platform::Trace("Load (file): Error allocating memory\n");
-        return false;
-    }
-    if (!file.read(reinterpret_cast<char*>(bytes.data()), length)) {
+    const FileBytes file = ReadFileBytes(platform::Utf8Path(szFileName), m_nMemoryBound);
+    switch (file.m_result) {
+    case FileRead::kRead:
+        return Load(std::span<const std::uint8_t>(file.m_bytes));
+    case FileRead::kNotOpened:
+        platform::Trace("Load (file): Error opening file %s\n", szFileName);
+        break;
+    case FileRead::kNotRead:
         platform::Trace("Load (file): An exception occured while reading the file %s\n", szFileName);
-        return false;
+        break;
+    case FileRead::kEmpty:
+        platform::Trace("Load (file): Error locking memory\n");
+        break;
+    case FileRead::kOverBound:
+        TraceOverBound();
+        break;
+    case FileRead::kNoMemory:
+        platform::Trace("Load (file): Error allocating memory\n");
+        break;
     }
-    return Load(std::span<const std::uint8_t>(bytes));
+    return false;
 }
 
 bool CAnimatedPicture::Load(const char* szResourceName, const char* szResourceType)
@@ -223,30 +190,23 @@ bool CAnimatedPicture::FitsMemoryBound(std::int64_t nBytes) const
 {
     if (nBytes <= m_nMemoryBound)
         return true;
-    platform::Trace("Load: The picture needs more than %d MB of memory\n", static_cast<int>(m_nMemoryBound >> 20));
+    TraceOverBound();
     return false;
+}
+
+void CAnimatedPicture::TraceOverBound() const
+{
+    platform::Trace("Load: The picture needs more than %d MB of memory\n", static_cast<int>(m_nMemoryBound >> 20));
 }
 
 bool CAnimatedPicture::CreateBackBuffer(int cx, int cy)
 {
     resize(cx, cy);
-    QImage back = MakeImage(cx, cy);
-    // The area under a frame that is to be restored is copied into an image of the
-    // screen's size, made once.
-    const bool bSave = std::any_of(m_frames.begin(), m_frames.end(), [](const GifFrame& frame) {
-        return frame.m_nDisposal == GifFrameInfo::kDisposeToPrevious;
-    });
-    QImage save = bSave ? MakeImage(cx, cy) : QImage();
-    if (back.isNull() || (bSave && save.isNull()))  // an image that could not be allocated
+    // Windows' system colours as the palette gives them: the menu colour for the
+    // first fill, the button face for the background.
+    if (!m_compositor.Create(QSize(cx, cy), m_frames, palette().color(QPalette::Window),
+                             palette().color(QPalette::Button)))
         return false;
-    // Windows' system colours as the palette gives them: the button face for the
-    // background, the menu colour for the first fill.
-    back.fill(palette().color(QPalette::Window));
-    const std::lock_guard lock(m_mutex);
-    m_backBuffer = std::move(back);
-    m_saveArea = std::move(save);
-    m_savedArea = QRect();
-    m_clrBack = palette().color(QPalette::Button);
     m_bReady = true;
     return true;
 }
@@ -271,14 +231,8 @@ bool CAnimatedPicture::Draw()
         m_handOverPoll.start();
         return true;
     }
-    if (!m_pStaticPicture)
+    if (!m_pStaticPicture || !m_compositor.DrawWhole(*m_pStaticPicture))
         return false;
-    {
-        const std::lock_guard lock(m_mutex);
-        QPainter painter(&m_backBuffer);
-        if (!RenderWhole(*m_pStaticPicture, painter, m_sizePicture))
-            return false;
-    }
     update();
     return true;
 }
@@ -297,10 +251,11 @@ void CAnimatedPicture::AnimationThreadProc()
 void CAnimatedPicture::PlayFrames(const std::function<bool(const GifFrame&)>& waitGoesOn)
 {
     // A stopped run may have left its frame in the back buffer.
-    DisposeFrame(m_frames[m_nCurFrame]);
+    m_compositor.DisposeFrame(m_frames[m_nCurFrame]);
     while (!m_bStopRequest) {
         const GifFrame& frame = m_frames[m_nCurFrame];
-        ShowFrame(frame);
+        if (m_compositor.ShowFrame(frame))
+            HandOver();
         if (m_bStopRequest || !waitGoesOn(frame))
             break;
         EndFrame(frame);
@@ -316,55 +271,13 @@ void CAnimatedPicture::StepAnimation(int nFrames)
     PaintHandedOverFrame();
 }
 
-void CAnimatedPicture::ShowFrame(const GifFrame& frame)
-{
-    bool bRendered = false;
-    {
-        const std::lock_guard lock(m_mutex);
-        const QRect area = FrameArea(frame);
-        if (frame.m_nDisposal == GifFrameInfo::kDisposeToPrevious) {
-            m_savedArea = area;
-            if (!area.isEmpty())
-                QPainter(&m_saveArea).drawImage(QPoint(0, 0), m_backBuffer, area);
-        }
-        if (!area.isEmpty()) {
-            // The frame's picture is the whole logical screen; only its rectangle is new.
-            QPainter painter(&m_backBuffer);
-            painter.setClipRect(area);
-            bRendered = RenderWhole(*frame.m_pPicture, painter, m_sizePicture);
-        }
-    }
-    if (bRendered)
-        HandOver();
-}
-
 void CAnimatedPicture::EndFrame(const GifFrame& frame)
 {
-    DisposeFrame(frame);
+    m_compositor.DisposeFrame(frame);
     if (++m_nCurFrame == static_cast<int>(m_frames.size())) {
         m_nCurFrame = 0;
-        const std::lock_guard lock(m_mutex);
-        m_backBuffer.fill(m_clrBack);
+        m_compositor.FillWithBackColor();
     }
-}
-
-void CAnimatedPicture::DisposeFrame(const GifFrame& frame)
-{
-    const std::lock_guard lock(m_mutex);
-    const QRect area = FrameArea(frame);
-    if (frame.m_nDisposal == GifFrameInfo::kDisposeToBackground) {
-        QPainter(&m_backBuffer).fillRect(area, m_clrBack);
-    } else if (frame.m_nDisposal == GifFrameInfo::kDisposeToPrevious && !m_savedArea.isEmpty()) {
-        QPainter(&m_backBuffer).drawImage(m_savedArea.topLeft(), m_saveArea, QRect(QPoint(0, 0), m_savedArea.size()));
-        m_savedArea = QRect();
-    }
-}
-
-// A frame may lie partly or wholly outside the logical screen; nothing outside the
-// back buffer is ever copied, filled or drawn.
-QRect CAnimatedPicture::FrameArea(const GifFrame& frame) const
-{
-    return frame.Rect() & m_backBuffer.rect();
 }
 
 void CAnimatedPicture::HandOver()
@@ -404,13 +317,7 @@ void CAnimatedPicture::ResetPicture()
     StopAnimation();
     m_pStaticPicture.reset();
     m_frames.clear();
-    {
-        const std::lock_guard lock(m_mutex);
-        m_backBuffer = QImage();
-        m_saveArea = QImage();
-        m_savedArea = QRect();
-        m_clrBack = Qt::white;
-    }
+    m_compositor.Clear();
     m_rcDraw = QRect();
     m_bReady = false;
     m_bGif = false;
@@ -419,23 +326,14 @@ void CAnimatedPicture::ResetPicture()
 
 void CAnimatedPicture::SetBackColor(const QColor& clr)
 {
-    if (!m_bReady)
-        return;
-    const std::lock_guard lock(m_mutex);
-    m_clrBack = clr;
-    m_backBuffer.fill(clr);
+    if (m_bReady)
+        m_compositor.SetBackColor(clr);
 }
 
 void CAnimatedPicture::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const std::lock_guard lock(m_mutex);
-    if (m_backBuffer.isNull())
-        return;
-    if (m_rcDraw.width() > 0)
-        painter.drawImage(QPoint(0, 0), m_backBuffer, m_rcDraw);
-    else
-        painter.drawImage(QPoint(0, 0), m_backBuffer);
+    m_compositor.Paint(painter, m_rcDraw);
 }
 
 } // namespace picture

@@ -4,13 +4,13 @@
 // over through an atomic flag that the window's thread polls; painting only copies
 // the back buffer to the screen. Failures are reported as trace lines only.
 
+#include "picture/FrameCompositor.h"
 #include "picture/GifFrame.h"
 #include "platform/ManualResetEvent.h"
 #include "platform/Picture.h"
 
 #include <QByteArray>
 #include <QColor>
-#include <QImage>
 #include <QRect>
 #include <QSize>
 #include <QTimer>
@@ -20,7 +20,6 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <span>
 #include <string>
@@ -60,7 +59,7 @@ public:
     bool IsAnimating() const { return m_bAnimating; }
     int GetFrameTotal() const { return IsMultiFrame() ? static_cast<int>(m_frames.size()) : 0; }
 
-    QColor GetBackColor() const { return m_clrBack; }
+    QColor GetBackColor() const { return m_compositor.BackColor(); }
     // Only with a picture loaded: fills the whole back buffer at once.
     void SetBackColor(const QColor& clr);
 
@@ -85,39 +84,31 @@ private:
     bool LoadStill(std::span<const std::uint8_t> bytes);
     bool LoadWholePicture(std::span<const std::uint8_t> bytes);
     bool FitsMemoryBound(std::int64_t nBytes) const;
+    void TraceOverBound() const;
     bool CreateBackBuffer(int cx, int cy);
     void AnimationThreadProc();
     // The one frame loop of the thread and of StepAnimation: from the current frame,
     // each frame shown, then waited for by `waitGoesOn`, which answers whether to go
     // on to the next; a stop request ends it as well.
     void PlayFrames(const std::function<bool(const GifFrame&)>& waitGoesOn);
-    // One frame's steps, each an exclusive use of the back buffer.
-    void ShowFrame(const GifFrame& frame);
+    // After a frame's wait: its disposal, and the next frame chosen, with the wrap
+    // to the first.
     void EndFrame(const GifFrame& frame);
-    // Undoes what the frame left in the back buffer, by its disposal method.
-    void DisposeFrame(const GifFrame& frame);
-    // The frame's rectangle within the back buffer; m_mutex held.
-    QRect FrameArea(const GifFrame& frame) const;
     void HandOver();
     void PaintHandedOverFrame();
 
     const std::int64_t m_nMemoryBound;
     QRect m_rcDraw;
     QSize m_sizePicture;
-    QColor m_clrBack = Qt::white;
     int m_nCurFrame = 0;
     bool m_bGif = false;
     std::atomic<bool> m_bAnimating = false;
     std::atomic<bool> m_bStopRequest = false;
     bool m_bReady = false;
 
-    // The back buffer and the save area are shared with the animation thread, and
-    // m_clrBack is read by it: all only under m_mutex. Both images are made and
-    // freed on the window's thread; the worker only paints into them.
-    std::mutex m_mutex;
-    QImage m_backBuffer;
-    QImage m_saveArea;  // only for an animation with a frame of disposal method 3
-    QRect m_savedArea;  // what such a frame covered, saved at the save area's top left; empty for none
+    // The back buffer: the animation thread composites into it while painting
+    // copies from it, each under the compositor's own lock.
+    CFrameCompositor m_compositor;
 
     std::thread m_thread;
     platform::ManualResetEvent m_stopEvent;

@@ -1,13 +1,13 @@
 #include "picture/AnimatedPicture.h"
 
 #include "GifWriter.h"
+#include "picture/PngBytes.h"
 #include "platform/Trace.h"
 #include "platform/Utf8Path.h"
 #include "support/RunEvents.h"
 
 #include <gtest/gtest.h>
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QImage>
 #include <QTemporaryDir>
@@ -57,15 +57,6 @@ std::vector<std::uint8_t> MakeGif(int width, int height, const std::vector<Solid
         writer.AddFrame(std::vector<std::uint8_t>(pixels, frame.ink), frame.delay, frame.disposal, frame.rect);
     }
     return writer.Finish();
-}
-
-std::vector<std::uint8_t> MakePng(const QImage& image)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return {bytes.begin(), bytes.end()};
 }
 
 // n frames on a 1 by 1 screen, each the smallest there is: 15 bytes of image
