@@ -65,7 +65,7 @@ stage() {
 fetch_source() {
   # Source lists of our own, next to the system's and made from them, never edited in.
   local list=/etc/apt/sources.list.d/vorna-deb-src
-  if ! apt-cache showsrc "$source=$version" 2>/dev/null | grep -q '^Package:'; then
+  if ! apt-cache showsrc "$source" 2>/dev/null | grep -qx "Version: $version"; then
     local f
     for f in /etc/apt/sources.list.d/*.sources; do
       [[ -f "$f" && "$f" != "$list.sources" ]] && sed -E 's/^Types:.*/Types: deb-src/' "$f" && echo
