@@ -89,7 +89,7 @@ rm -rf "$prefix" "$work"
 : >"$log"
 stage "fetching the source of $source $version" fetch_source
 stage "configuring for Windows (MinGW-w64, static)" configure
-stage "building with $(nproc) jobs (about 100 CPU-minutes)" cmake --build "$work/build" -j "$(nproc)"
+stage "building with $(nproc) jobs (about 30 CPU-minutes)" cmake --build "$work/build" -j "$(nproc)"
 stage "installing into $prefix" cmake --install "$work/build"
 rm -rf "$work"
 touch "$stamp"
