@@ -23,11 +23,11 @@ QString FirstInstalled(std::initializer_list<const char*> families)
 // (SimSun) unless it is Wine, which finds the Linux desktop's fonts.
 const QString& ChineseFamily()
 {
+    static const QString family = FirstInstalled({
 #ifdef Q_OS_WIN
-    static const QString family = FirstInstalled({"SimSun", "AR PL UMing CN", "WenQuanYi Micro Hei"});
-#else
-    static const QString family = FirstInstalled({"AR PL UMing CN", "WenQuanYi Micro Hei"});
+        "SimSun",
 #endif
+        "AR PL UMing CN", "WenQuanYi Micro Hei"});
     return family;
 }
 
